@@ -76,8 +76,8 @@ public:
     // Opens a whole table (never a query text). A missing table is a UserError
     // naming the file and the table.
     Cursor openTable(const QString &table, CursorKind kind = CursorKind::Dynaset) const;
-    Cursor openDynaset(const QString &table) const { return openTable(table, CursorKind::Dynaset); }
-    Cursor openTableCursor(const QString &table) const { return openTable(table, CursorKind::Table); }
+    Cursor openDynaset(const QString &table) const;
+    Cursor openTableCursor(const QString &table) const;
 
     const QString &path() const;
     bool hasTable(const QString &table) const;          // case-insensitive
@@ -90,8 +90,10 @@ public:
     // Database is closed.
     QSqlDatabase connection() const;
 
-    // Closes the file; cursors made from this Database stop working (their
-    // operations throw). Called by the destructor.
+    // Closes the file at once; cursors made from this Database stop working
+    // (their operations throw). Without close(), the file is closed when the
+    // Database and every Cursor made from it are gone, so a cursor may outlive
+    // the Database object it came from.
     void close();
     bool isOpen() const;
 
@@ -167,6 +169,9 @@ private:
     explicit Cursor(std::unique_ptr<detail::CursorState> s);
     std::unique_ptr<detail::CursorState> m_s;
 };
+
+inline Cursor Database::openDynaset(const QString &table) const { return openTable(table, CursorKind::Dynaset); }
+inline Cursor Database::openTableCursor(const QString &table) const { return openTable(table, CursorKind::Table); }
 
 // Opens table Defaults of db and moves to its last record, the current defaults.
 // An empty table is a UserError "The table Defaults of <file> holds no record".
