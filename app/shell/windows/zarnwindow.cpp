@@ -1,5 +1,6 @@
 #include "shell/windows/zarnwindow.h"
 
+#include "shell/windows/program.h"
 #include "shell/windows/windowregistry.h"
 
 #include <QCloseEvent>
@@ -12,8 +13,10 @@ ZarnWindow::ZarnWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
 
 void ZarnWindow::closeEvent(QCloseEvent *event) {
     QWidget::closeEvent(event);
-    if (event->isAccepted())
+    if (event->isAccepted()) {
         WindowRegistry::forget(this);
+        endProgramIfNoWindowLeft();
+    }
 }
 
 ZarnMainWindow::ZarnMainWindow(QWidget *parent) : QMainWindow(parent) {
@@ -22,8 +25,10 @@ ZarnMainWindow::ZarnMainWindow(QWidget *parent) : QMainWindow(parent) {
 
 void ZarnMainWindow::closeEvent(QCloseEvent *event) {
     QMainWindow::closeEvent(event);
-    if (event->isAccepted())
+    if (event->isAccepted()) {
         WindowRegistry::forget(this);
+        endProgramIfNoWindowLeft();
+    }
 }
 
 } // namespace zarn
