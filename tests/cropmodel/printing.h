@@ -1,0 +1,13 @@
+#pragma once
+// Readable GoogleTest output for Qt texts.
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList &l, std::ostream *os) {
+    *os << '{';
+    for (const QString &s : l)
+        *os << "\n  \"" << s.toStdString() << '"';
+    *os << " }";
+}
