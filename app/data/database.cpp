@@ -197,15 +197,24 @@ struct Connection {
         return cols;
     }
 
-    QStringList indexes(const QString &table) const {
+    // Named indexes of a table: pairs of (name the program uses, name stored).
+    // SQLite keeps tables and indexes in one name space, so an index named
+    // like its table is stored as "<table>.<index>"; the program knows it by
+    // the part after the dot. Indexes SQLite makes by itself are left out.
+    QList<QPair<QString, QString>> indexes(const QString &table) const {
         QSqlQuery q(db());
-        q.prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = ? ORDER BY name"));
+        q.prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = ? "
+                                 "AND name NOT LIKE 'sqlite_autoindex_%' ORDER BY name"));
         q.addBindValue(table);
         if (!q.exec())
             fail(QStringLiteral("The indexes of table %1 of %2 cannot be read: %3").arg(table, path, q.lastError().text()));
-        QStringList names;
-        while (q.next())
-            names << q.value(0).toString();
+        QList<QPair<QString, QString>> names;
+        const QString prefix = table + QLatin1Char('.');
+        while (q.next()) {
+            const QString stored = q.value(0).toString();
+            const QString shown = stored.startsWith(prefix, Qt::CaseInsensitive) ? stored.mid(prefix.size()) : stored;
+            names.append({shown, stored});
+        }
         return names;
     }
 };
@@ -491,7 +500,10 @@ QStringList Database::fieldNames(const QString &table) const {
 }
 
 QStringList Database::indexNames(const QString &table) const {
-    return m_conn->indexes(m_conn->requireTable(table));
+    QStringList names;
+    for (const auto &n : m_conn->indexes(m_conn->requireTable(table)))
+        names << n.first;
+    return names;
 }
 
 Cursor Database::openTable(const QString &table, CursorKind kind) const {
@@ -734,24 +746,26 @@ void Cursor::deleteCurrent() {
 
 void Cursor::setIndex(const QString &index) {
     m_s->requireUsable();
-    QString stored;
-    for (const QString &name : m_s->conn->indexes(m_s->table))
-        if (name.compare(index, Qt::CaseInsensitive) == 0)
-            stored = name;
+    QString shown, stored;
+    for (const auto &n : m_s->conn->indexes(m_s->table))
+        if (n.first.compare(index, Qt::CaseInsensitive) == 0) {
+            shown = n.first;
+            stored = n.second;
+        }
     if (stored.isEmpty())
         fail(QStringLiteral("The index %1 does not exist on table %2 of %3.").arg(index, m_s->table, path()));
     QSqlQuery q(m_s->conn->db());
     if (!q.exec(QStringLiteral("PRAGMA index_info(%1)").arg(quoted(stored))))
         fail(QStringLiteral("The index %1 of table %2 of %3 cannot be read: %4")
-                 .arg(stored, m_s->table, path(), q.lastError().text()));
+                 .arg(shown, m_s->table, path(), q.lastError().text()));
     std::vector<int> cols;
     while (q.next()) {
         const int cid = q.value(1).toInt();
         if (cid < 0 || cid >= int(m_s->cols.size()))
-            fail(QStringLiteral("The index %1 of table %2 of %3 is not on plain fields.").arg(stored, m_s->table, path()));
+            fail(QStringLiteral("The index %1 of table %2 of %3 is not on plain fields.").arg(shown, m_s->table, path()));
         cols.push_back(cid);
     }
-    m_s->indexName = stored;
+    m_s->indexName = shown;
     m_s->indexCols = cols;
 }
 

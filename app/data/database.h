@@ -83,7 +83,10 @@ public:
     bool hasTable(const QString &table) const;          // case-insensitive
     QStringList tableNames() const;                     // as stored
     QStringList fieldNames(const QString &table) const; // in column order; UserError if no such table
-    QStringList indexNames(const QString &table) const; // named indexes of the table
+    // Named indexes of the table, by the names the program uses. An index that
+    // would share its name with a table is stored as "<table>.<index>" and
+    // listed (and chosen) by the part after the dot.
+    QStringList indexNames(const QString &table) const;
 
     // The Qt SQL connection, for a bound data source (QSqlTableModel) in a
     // window. Every model and query made on it must be destroyed before the
