@@ -489,6 +489,23 @@ UX_EXPORT uint16_t UXFGetPageN(UXFInstance *instance);
  * the plug-in). */
 UX_EXPORT const char *UXFGetErrorText(UXFInstance *instance);
 
+/* Pointer types for hosts that look the exports up by name. */
+typedef uint32_t (*UXFInitializeFn)(uint32_t);
+typedef uint32_t (*UXFTerminateFn)(void);
+typedef uint16_t (*UXFGetVersionFn)(void);
+typedef const FormatTable *(*UXFGetExportFormatsFn)(void);
+typedef uint32_t (*UXFInitExportFormatFn)(void *, ReportLayout *, uint32_t, const void *,
+                                          UXFInstance **, const FileDialogHintTable **);
+typedef uint32_t (*UXFTermExportFormatFn)(UXFInstance *, uint32_t);
+typedef uint32_t (*UXFEncodeFormatOptionsFn)(UXFInstance *, const void **, uint16_t *);
+typedef uint32_t (*UXFDecodeFormatOptionsFn)(UXFInstance *, void **);
+typedef uint32_t (*UXFFreeFormatOptionsFn)(uint32_t, void *);
+typedef uint32_t (*UXFStartJobFn)(UXFInstance *, JobContext *);
+typedef uint32_t (*UXFProcessRecordFn)(UXFInstance *, uint16_t, uint32_t);
+typedef uint32_t (*UXFEndJobFn)(UXFInstance *);
+typedef uint16_t (*UXFGetPageNFn)(UXFInstance *);
+typedef const char *(*UXFGetErrorTextFn)(UXFInstance *);
+
 #ifdef __cplusplus
 }
 #endif
