@@ -73,7 +73,8 @@ public:
     const char* text(std::uint32_t id) const;
 
     // Loads a further text on demand from the resource module into `buffer`
-    // (cut to size - 1); returns its length, 0 when it is missing.
+    // (cut to size - 1); a text the language library lacks comes from the
+    // plug-in's own tables. Returns its length, 0 when it is missing.
     std::size_t loadText(std::uint32_t id, char* buffer, std::size_t size) const;
 
     // The module texts and dialogs are loaded from: the language library's

@@ -1,0 +1,47 @@
+// A language library for the start-up tests: the texts of fmtplain
+// (LANGUAGE_SET_pln) or destfile (LANGUAGE_SET_dst) in a made-up language,
+// with the faults the variant names.
+#include "core/resources.h"
+
+namespace {
+
+const UXStringResource kStrings[] = {
+#if defined(LANGUAGE_SET_pln)
+    {1000, "Klartext"},
+    {1001, "Tabulatortext"},
+    {1002, "Exportdatei w\xe4hlen"},
+#if !defined(LANGUAGE_MISSING_TEXT)
+    {1003, "Klartext (*.txt)"},
+#endif
+    {1004, "Tabulatortext (*.ttx)"},
+#elif defined(LANGUAGE_SET_dst)
+#if !defined(LANGUAGE_MISSING_TEXT)
+    {1000, "Datei auf Platte"},
+#endif
+    {1001, "Datei existiert bereits"},
+    {1002, "Diese Datei kann nicht \xfc" "berschrieben werden."},
+    // 1003 is left out: the plug-in shows its own text instead.
+#endif
+};
+
+const UXResourceTables kTables = {kStrings, sizeof kStrings / sizeof kStrings[0], nullptr, 0};
+
+}  // namespace
+
+extern "C" {
+
+#if !defined(LANGUAGE_NO_VERSION)
+__attribute__((visibility("default"))) uint32_t GetResDllVersion(void) {
+#if defined(LANGUAGE_WRONG_VERSION)
+    return 0x02000000u;
+#else
+    return UX_RESDLL_VERSION;
+#endif
+}
+#endif
+
+__attribute__((visibility("default"))) const UXResourceTables* UXGetResourceTables(void) {
+    return &kTables;
+}
+
+}  // extern "C"
