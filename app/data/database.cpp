@@ -402,7 +402,9 @@ struct CursorState {
         return v;
     }
 
-    void runInTransaction(QSqlQuery &q, const QString &what) {
+    // Runs q in a transaction of its own; returns the rowid of an inserted row
+    // (read before the statement is finished, while the driver still has it).
+    qint64 runInTransaction(QSqlQuery &q, const QString &what) {
         QSqlDatabase d = conn->db();
         if (!d.transaction())
             fail(QStringLiteral("%1 in table %2 of %3 cannot start: %4").arg(what, table, conn->path, d.lastError().text()));
@@ -412,12 +414,14 @@ struct CursorState {
             d.rollback();
             fail(QStringLiteral("%1 in table %2 of %3 failed: %4").arg(what, table, conn->path, err));
         }
+        const qint64 inserted = q.lastInsertId().toLongLong();
         q.finish();
         if (!d.commit()) {
             const QString err = d.lastError().text();
             d.rollback();
             fail(QStringLiteral("%1 in table %2 of %3 failed: %4").arg(what, table, conn->path, err));
         }
+        return inserted;
     }
 
     // Index of rowid in ids; inserted in rowid order when the cursor has not seen it.
@@ -704,8 +708,11 @@ void Cursor::update() {
             for (int c : colsSet)
                 q.addBindValue(p.values.value(c));
         }
-        m_s->runInTransaction(q, QStringLiteral("Adding a record"));
-        const qint64 id = q.lastInsertId().toLongLong();
+        qint64 id = m_s->runInTransaction(q, QStringLiteral("Adding a record"));
+        if (id <= 0) { // the driver did not report the rowid: the new row is the last one
+            m_s->loadIds();
+            id = m_s->ids.empty() ? 0 : m_s->ids.back();
+        }
         m_s->pending.reset();
         m_s->afterDelete = false;
         m_s->noMatch = false;
