@@ -26,6 +26,10 @@ void YieldChart::load(const SharedState &state) {
 void YieldChart::fill(const SharedState &state) {
     for (int i = 0; i < kPoints; ++i)
         writeValue(0.0);
+    // Fifteen writes come back to the point they started from; the yields
+    // always start at point 1, also when the chart was drawn before ("Load
+    // Yield" after loading), so the current point is put back at the first.
+    m_current = 0;
     const int used = yieldsInUse(state);
     for (int i = 0; i < used; ++i)
         writeValue(state.gYieldList[static_cast<std::size_t>(i)]);

@@ -39,7 +39,8 @@ public:
     // --- what the yields windows do with it ---
     // On loading a window: automatic advance on, 15 points, then fill().
     void load(const SharedState &state);
-    // Fifteen zeros, then the yields of positions 1 to gYieldCount in order.
+    // Fifteen zeros with the current point back at the first, then the yields
+    // of positions 1 to gYieldCount in order.
     void fill(const SharedState &state);
     // "Reset": each of the 100 positions of gYieldList set to 0 while 0 is
     // written to the next point; automatic advance on, 15 points; gYieldCount 0.
