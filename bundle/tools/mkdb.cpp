@@ -9,6 +9,9 @@
 // the failing SQL statement) goes to stderr, the temporary file is removed, FILE
 // is left as it was and the exit status is 1.
 
+#include "cropmodel/soils.h"
+#include "shell/usererror.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -139,12 +142,16 @@ bool buildFromSql(const std::string &file, const std::vector<std::string> &sqlFi
 // Soil catalogue hook. The crop-model files provide the reader of sprofile.tot
 // and the loader that fills tables Soil and SoilLayers of a Soils database; the
 // call goes here, on the temporary database file `database`, which already holds
-// the schema. Until the loader is linked in, asking for it is a failure.
+// the schema.
 bool loadSoilCatalogue(const std::string &database, const std::string &catalogue, std::string &error) {
-    (void)database;
-    (void)catalogue;
-    error = "--load-soils: catalogue loader not built yet";
-    return false;
+    try {
+        zarn::cropmodel::LoadSoilCatalogueFile(QString::fromStdString(catalogue),
+                                               QString::fromStdString(database));
+        return true;
+    } catch (const zarn::UserError &e) {
+        error = e.text().toStdString();
+        return false;
+    }
 }
 // ---------------------------------------------------------------------------
 
