@@ -168,6 +168,7 @@ Engine::Engine(BuiltLayout& layout, std::vector<Record> records)
 
 void Engine::setRecord(std::size_t index) {
     current_ = index;
+    callsInRecord_ = 0;
     raw_.clear();
 }
 
@@ -258,7 +259,8 @@ std::uint32_t Engine::getReportValue(void* engine, FieldItem* item, ValueText** 
     Engine* e = self(engine);
     ++e->reportValueCalls;
     if (e->failReportValue) return e->failReportValue;
-    *repeated = e->repeats(item) ? 1 : 0;
+    *repeated = e->repeats(item) || (e->repeatAfterFirstCall && e->callsInRecord_ > 0) ? 1 : 0;
+    ++e->callsInRecord_;
     const Value* v = e->valueOf(item, e->current_);
     Pieces pieces;
     if (v && v->pieces) pieces = *v->pieces;
@@ -411,6 +413,27 @@ std::uint32_t runJob(FormatPlugin& plugin, UXFInstance* instance, Engine& engine
             return rc;
     }
     return plugin.endJob(instance);
+}
+
+FormatOutcome runFormat(FormatPlugin& plugin, std::uint32_t formatIndex, BuiltLayout& layout,
+                        std::vector<Record> records, const std::function<void(Engine&)>& prepare) {
+    FormatOutcome outcome;
+    Engine engine(layout, std::move(records));
+    if (prepare) prepare(engine);
+    UXFInstance* instance = nullptr;
+    const FileDialogHintTable* hints = nullptr;
+    outcome.initResult =
+        plugin.initExportFormat(nullptr, layout.layout(), formatIndex, nullptr, &instance, &hints);
+    if (outcome.initResult == 0) {
+        outcome.result = runJob(plugin, instance, engine);
+        plugin.termExportFormat(instance, 0);
+    }
+    outcome.output = engine.output().bytes;
+    outcome.areas = engine.areaEvents();
+    outcome.openAreas = engine.openAreas();
+    outcome.writes = engine.output().writes;
+    outcome.seeks = engine.output().seeks;
+    return outcome;
 }
 
 ExportResult runExport(const ExportSettings& settings, BuiltLayout& layout,

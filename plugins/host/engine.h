@@ -98,6 +98,9 @@ public:
     std::size_t formatRawCalls = 0;
     // Makes GetReportValue answer this code (0 = normal).
     std::uint32_t failReportValue = 0;
+    // Every GetReportValue after the first of a record reports a repeat (a
+    // value that the engine sees repeated on a continuation line).
+    bool repeatAfterFirstCall = false;
 
     // Formats a raw value of `kind` with `record` (null or a FieldStyle: as in
     // the report; else a NumberFormatRecord or DateFormatRecord).
@@ -128,6 +131,7 @@ private:
     BuiltLayout& layout_;
     std::vector<Record> records_;
     std::size_t current_ = 0;
+    std::size_t callsInRecord_ = 0;
     JobContext context_{};
     OutputStream output_;
     std::vector<AreaEvent> events_;
@@ -206,6 +210,22 @@ private:
 // UXFProcessRecord per record with its ending levels and last-record flag,
 // UXFEndJob. Returns the first non-zero result (the job stops there).
 std::uint32_t runJob(FormatPlugin& plugin, UXFInstance* instance, Engine& engine);
+
+// One format instance and one job on `layout`: UXFInitExportFormat (no
+// options blob), runJob, UXFTermExportFormat. The plug-in must be initialised.
+// `prepare` may adjust the engine (output faults, values) before the job.
+struct FormatOutcome {
+    std::uint32_t initResult = 0;  // of UXFInitExportFormat
+    std::uint32_t result = 0;      // of the job
+    std::string output;
+    std::vector<AreaEvent> areas;
+    std::size_t openAreas = 0;     // BeginArea calls without their EndArea
+    std::size_t writes = 0;        // WriteOutput calls
+    std::size_t seeks = 0;         // SeekOutput calls
+};
+FormatOutcome runFormat(FormatPlugin& plugin, std::uint32_t formatIndex, BuiltLayout& layout,
+                        std::vector<Record> records,
+                        const std::function<void(Engine&)>& prepare = {});
 
 // A whole export in the engine's calling order.
 struct ExportSettings {
