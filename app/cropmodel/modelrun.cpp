@@ -159,7 +159,7 @@ float readRunYield(SharedState &state, const std::optional<ModelRunReport> &last
     const QString out1 = findFile(state.gCeresPath, QStringLiteral("OUT1.SG"));
     if (!QFileInfo(out1).isFile()) {
         QStringList detail;
-        detail << QStringLiteral("The crop model left no output file %1.").arg(out1);
+        detail << QStringLiteral("The crop model output file %1 does not exist.").arg(out1);
         if (lastRun) {
             const QString end = describeEnd(*lastRun);
             if (!end.isEmpty())

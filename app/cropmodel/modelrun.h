@@ -68,8 +68,9 @@ UserError runError(const QString &detail);
 // program directory, scans gCeresPath + "OUT1.SG", counts one more yield in
 // gYieldCount and stores the yield found at physiological maturity (0 stays
 // when the file has none) in that position of gYieldList and in gCropYield.
-// Throws the run error, with the list and yields unchanged, when
-//  - the model is still running (then a plain "still running" message),
+// While the model is still running nothing is read: UserError
+// (kRunRefusedTitle, modelStillRunningText()). Throws the run error, with the
+// list and yields unchanged, when
 //  - `lastRun` says the model program could not be started,
 //  - the list already holds its 100 yields (the message points to "Reset" of
 //    the yields report),

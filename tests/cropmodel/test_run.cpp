@@ -191,6 +191,26 @@ TEST_F(ModelRun, TheHundredAndFirstYieldIsRefusedUntilTheListIsReset) {
     EXPECT_FLOAT_EQ(shared().gYieldList[0], 15.0f);
 }
 
+TEST_F(ModelRun, TheBundledModelRunsOnTheBundledInputsAndTheOutputWindowAgrees) {
+    const QString shipped = QStringLiteral(ZARN_BUNDLE_DIR "/WINCERES/sorghum.exe");
+    if (!QFile::exists(shipped))
+        GTEST_SKIP() << "no crop model in the bundle";
+    removeProgram();
+    ASSERT_TRUE(QFile::copy(shipped, ceres() + "sorghum.exe"));
+    QFile::setPermissions(ceres() + "sorghum.exe",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    runModel();
+
+    EXPECT_TRUE(m_boxes.sawText(kRunEndedText));
+    ASSERT_EQ(runErrorBox(m_boxes), nullptr);
+    ASSERT_EQ(shared().gYieldCount, 1);
+    EXPECT_GT(shared().gYieldList[0], 0.0f);
+    EXPECT_FLOAT_EQ(float(charted().at(0)), shared().gYieldList[0]);
+    WindowRegistry::show("CeresOut1Form");
+    EXPECT_EQ(text("CeresOut1Form", "CeresOut1Yield"), cropmodel::yieldText(shared().gYieldList[0]));
+}
+
 // The yield rule of the run-result window on OUT1.SG as the model left it.
 struct MaturityCase {
     const char *name;
