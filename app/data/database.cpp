@@ -148,6 +148,7 @@ struct Connection {
     QString path;
     QString name;
     bool open = false;
+    bool inTransaction = false; // a Transaction groups the writes
 
     ~Connection() { close(); }
 
@@ -157,6 +158,7 @@ struct Connection {
         if (!open)
             return;
         open = false;
+        inTransaction = false; // closing drops what was not committed
         {
             QSqlDatabase d = QSqlDatabase::database(name, false);
             d.close();
@@ -404,8 +406,18 @@ struct CursorState {
 
     // Runs q in a transaction of its own; returns the rowid of an inserted row
     // (read before the statement is finished, while the driver still has it).
-    qint64 runInTransaction(QSqlQuery &q, const QString &what) {
+    qint64 runInTransaction(QSqlQuery &q, const QString &what, bool needsRow = false) {
         QSqlDatabase d = conn->db();
+        if (conn->inTransaction) { // one statement is atomic; the Transaction decides on the rest
+            if (!q.exec())
+                fail(QStringLiteral("%1 in table %2 of %3 failed: %4").arg(what, table, conn->path, q.lastError().text()));
+            const qint64 inserted = q.lastInsertId().toLongLong();
+            const int affected = q.numRowsAffected();
+            q.finish();
+            if (needsRow && affected == 0)
+                fail(QStringLiteral("%1 in table %2 of %3 failed: the record no longer exists.").arg(what, table, conn->path));
+            return inserted;
+        }
         if (!d.transaction())
             fail(QStringLiteral("%1 in table %2 of %3 cannot start: %4").arg(what, table, conn->path, d.lastError().text()));
         if (!q.exec()) {
@@ -415,7 +427,12 @@ struct CursorState {
             fail(QStringLiteral("%1 in table %2 of %3 failed: %4").arg(what, table, conn->path, err));
         }
         const qint64 inserted = q.lastInsertId().toLongLong();
+        const int affected = q.numRowsAffected();
         q.finish();
+        if (needsRow && affected == 0) {
+            d.rollback();
+            fail(QStringLiteral("%1 in table %2 of %3 failed: the record no longer exists.").arg(what, table, conn->path));
+        }
         if (!d.commit()) {
             const QString err = d.lastError().text();
             d.rollback();
@@ -731,7 +748,7 @@ void Cursor::update() {
         for (int c : colsSet)
             q.addBindValue(p.values.value(c));
         q.addBindValue(id);
-        m_s->runInTransaction(q, QStringLiteral("Saving a record"));
+        m_s->runInTransaction(q, QStringLiteral("Saving a record"), true);
     }
     m_s->pending.reset();
     m_s->fetchOne(id);
@@ -744,7 +761,7 @@ void Cursor::deleteCurrent() {
     QSqlQuery q(m_s->conn->db());
     q.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(m_s->table)));
     q.addBindValue(id);
-    m_s->runInTransaction(q, QStringLiteral("Deleting a record"));
+    m_s->runInTransaction(q, QStringLiteral("Deleting a record"), true);
     m_s->pending.reset();
     m_s->cache.remove(id);
     m_s->ids.erase(m_s->ids.begin() + m_s->pos);
@@ -835,6 +852,39 @@ void Cursor::seek(const QVariantList &keys) {
 }
 
 bool Cursor::noMatch() const { return m_s->noMatch; }
+
+// ---------------------------------------------------------------- Transaction
+
+Transaction::Transaction(const Database &db) : m_conn(db.m_conn) {
+    m_conn->requireOpen();
+    if (m_conn->inTransaction)
+        fail(QStringLiteral("A transaction on %1 is already open.").arg(m_conn->path));
+    QSqlDatabase d = m_conn->db();
+    if (!d.transaction())
+        fail(QStringLiteral("A transaction on %1 cannot start: %2").arg(m_conn->path, d.lastError().text()));
+    m_conn->inTransaction = true;
+}
+
+Transaction::~Transaction() {
+    if (m_done || !m_conn->open)
+        return;
+    m_conn->db().rollback();
+    m_conn->inTransaction = false;
+}
+
+void Transaction::commit() {
+    if (m_done)
+        return;
+    m_conn->requireOpen();
+    m_done = true;
+    m_conn->inTransaction = false;
+    QSqlDatabase d = m_conn->db();
+    if (!d.commit()) {
+        const QString err = d.lastError().text();
+        d.rollback();
+        fail(QStringLiteral("The changes to %1 cannot be saved: %2").arg(m_conn->path, err));
+    }
+}
 
 // ---------------------------------------------------------------- helpers
 

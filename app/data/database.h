@@ -101,6 +101,7 @@ public:
     bool isOpen() const;
 
 private:
+    friend class Transaction;
     explicit Database(std::shared_ptr<detail::Connection> c);
     std::shared_ptr<detail::Connection> m_conn;
 };
@@ -175,6 +176,26 @@ private:
 
 inline Cursor Database::openDynaset(const QString &table) const { return openTable(table, CursorKind::Dynaset); }
 inline Cursor Database::openTableCursor(const QString &table) const { return openTable(table, CursorKind::Table); }
+
+// Groups the writes of every cursor of one Database into a single transaction,
+// for actions that write many records (loading a catalogue, importing weather):
+// either all of them are stored (commit()) or none (the destructor rolls back
+// when commit() was not reached, e.g. when a UserError ends the action). Inside
+// it, update() and deleteCurrent() do not commit on their own. After a rollback
+// the cursors of that Database may still list the records added in it; open
+// the tables again before going on. One Transaction per Database at a time.
+class Transaction {
+public:
+    explicit Transaction(const Database &db);
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+    ~Transaction();
+    void commit(); // UserError when the file refuses the commit (then rolled back)
+
+private:
+    std::shared_ptr<detail::Connection> m_conn;
+    bool m_done = false;
+};
 
 // Opens table Defaults of db and moves to its last record, the current defaults.
 // An empty table is a UserError "The table Defaults of <file> holds no record".

@@ -31,10 +31,12 @@ void runSql(const QString &path, const QStringList &statements) {
         QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         d.setDatabaseName(path);
         ASSERT_TRUE(d.open());
+        d.transaction();
         QSqlQuery q(d);
         for (const QString &s : statements)
             ASSERT_TRUE(q.exec(s)) << s.toStdString() << ": " << q.lastError().text().toStdString();
         q.finish();
+        d.commit();
         d.close();
     }
     QSqlDatabase::removeDatabase(name);
@@ -326,6 +328,53 @@ TEST_F(DatabaseTest, AddNewAppendsEditUpdatesInPlaceDeleteRemoves) {
         d.moveNext();
     }
     EXPECT_TRUE(dump(path, QStringLiteral("Items")).isEmpty());
+}
+
+TEST_F(DatabaseTest, ARecordDeletedByAnotherCursorIsNotSavedOrDeletedSilently) {
+    Database db = Database::open(path);
+    Cursor a = db.openTable(QStringLiteral("Items"));
+    EXPECT_EQ(a.text(QStringLiteral("Name")), QStringLiteral("first"));
+    Cursor b = db.openTable(QStringLiteral("Items"));
+    b.deleteCurrent(); // "first", under a's current record
+    a.edit();
+    a.setValue(QStringLiteral("Amount"), 1);
+    expectDbError([&] { a.update(); }, {"Items", path, "no longer exists"});
+    expectDbError([&] { a.deleteCurrent(); }, {"Items", path});
+    Cursor late = db.openTable(QStringLiteral("Items")); // rows not fetched yet
+    b.moveNext();
+    b.deleteCurrent(); // "second"
+    expectDbError([&] { late.edit(); }, {"Items", path});
+    EXPECT_EQ(dump(path, QStringLiteral("Items")).size(), 1);
+}
+
+TEST_F(DatabaseTest, TransactionStoresAllWritesOrNone) {
+    const QStringList before = dump(path, QStringLiteral("Items"));
+    {
+        Database db = Database::open(path);
+        Cursor c = db.openTable(QStringLiteral("Items"));
+        Transaction t(db);
+        c.deleteCurrent();
+        c.addNew();
+        c.setValue(QStringLiteral("Name"), QStringLiteral("added"));
+        c.update();
+        expectDbError([&] { Transaction again(db); }, {path});
+        // the action ends here without commit()
+    }
+    EXPECT_EQ(dump(path, QStringLiteral("Items")), before);
+    {
+        Database db = Database::open(path);
+        Cursor c = db.openTable(QStringLiteral("Items"));
+        Transaction t(db);
+        c.addNew();
+        c.setValue(QStringLiteral("Name"), QStringLiteral("added"));
+        c.update();
+        Cursor s = db.openTable(QStringLiteral("Strict"));
+        s.addNew();
+        EXPECT_THROW(s.update(), UserError); // one refused statement does not undo the others
+        t.commit();
+    }
+    EXPECT_EQ(dump(path, QStringLiteral("Items")).size(), before.size() + 1);
+    EXPECT_TRUE(dump(path, QStringLiteral("Strict")).isEmpty());
 }
 
 TEST_F(DatabaseTest, SeekFindsFirstInIndexOrderOrReportsNoMatch) {
