@@ -702,6 +702,10 @@ void Cursor::setValue(const QString &field, const QVariant &value) {
     m_s->pending->values.insert(c, m_s->toStored(c, value));
 }
 
+QVariant Cursor::checkValue(const QString &field, const QVariant &value) const {
+    return fromStored(m_s->cols[size_t(m_s->column(field))], m_s->toStored(m_s->column(field), value));
+}
+
 void Cursor::update() {
     m_s->requireUsable();
     if (!m_s->pending)

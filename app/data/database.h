@@ -149,6 +149,10 @@ public:
     void update();                 // saves the pending record; an added record becomes current
     void cancelUpdate();           // drops the pending record
     bool editing() const;          // addNew() or edit() is pending
+    // The value as setValue() would store it (converted to the field's kind,
+    // text cut to its width), or the UserError setValue() would throw. For
+    // writers that go through a Qt SQL model instead of a cursor.
+    QVariant checkValue(const QString &field, const QVariant &value) const;
     void deleteCurrent();          // afterwards there is no current record until a move
 
     // --- index and seek ---

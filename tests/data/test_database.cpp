@@ -4,6 +4,7 @@
 #include "shell/usererror.h"
 #include "support/fixtures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -230,6 +231,7 @@ TEST_F(DatabaseTest, ValuesAreCheckedAgainstTheDeclaredType) {
             EXPECT_EQ(dump(path, QStringLiteral("Items")), before);
             continue;
         }
+        EXPECT_EQ(c.checkValue(k.field, k.in), k.stored);
         c.setValue(k.field, k.in);
         c.update();
         Cursor r = Database::open(path).openTable(QStringLiteral("Items"));
@@ -249,6 +251,12 @@ TEST_F(DatabaseTest, MissingFileTableFieldAndIndexAreReportedAndNothingChanges) 
         f.write("this is not a database file at all, just some text\n");
     }
     expectDbError([&] { Database::open(notDb); }, {notDb});
+
+    // Blanks and URI signs in the path are file name characters.
+    const QString odd = dir.filePath(QStringLiteral("a b#1?x%20/Test.mdb"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(odd).path()));
+    ASSERT_TRUE(QFile::copy(path, odd));
+    EXPECT_EQ(Database::open(odd).openTable(QStringLiteral("Items")).recordCount(), 3);
 
     const QStringList before = dump(path, QStringLiteral("Items"));
     Database db = Database::open(path);
