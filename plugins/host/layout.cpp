@@ -188,7 +188,8 @@ BuiltLayout::BuiltLayout(const LayoutSpec& spec) : spec_(spec) {
         auto& rowArray = arrays_.emplace_back();
         for (const auto& rowSpec : spec_.grid) {
             auto* row = make<GridRow>();
-            auto& cellArray = arrays_.emplace_back(columns, nullptr);
+            // A row always has its cell array, even with no columns.
+            auto& cellArray = arrays_.emplace_back(std::max<std::size_t>(columns, 1), nullptr);
             for (std::size_t c = 0; c < rowSpec.size(); ++c) {
                 if (!rowSpec[c]) continue;
                 const GridCellSpec& cs = *rowSpec[c];

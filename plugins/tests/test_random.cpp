@@ -1,0 +1,269 @@
+// Random layouts and values through both fmtplain formats. Every export must
+// succeed with well-formed lines (at most 511 characters, each ended by CR
+// LF); misbehaving output and broken layouts must end in their result codes,
+// never in a crash, a hang or a write outside a buffer (the sanitizer build
+// runs this too).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "host/engine.h"
+#include "host/layout.h"
+#include "host/scripted_host.h"
+#include "support/plugin_library.h"
+
+using namespace uxhost;
+
+namespace {
+
+// Data columns: column k holds a value for kind k (0..12); 13 a text with
+// line breaks (for growing fields); 14 and 15 the group keys.
+constexpr int kMultiline = 13;
+constexpr int kKey1 = 14;
+constexpr int kKey2 = 15;
+
+class Random {
+public:
+    explicit Random(unsigned seed) : engine_(seed) {}
+    int range(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+    bool chance(int percent) { return range(1, 100) <= percent; }
+
+    std::string word(const char* alphabet, int maxLength) {
+        const std::string a(alphabet);
+        std::string s;
+        const int n = range(0, maxLength);
+        for (int i = 0; i < n; ++i) s += a[static_cast<std::size_t>(range(0, static_cast<int>(a.size()) - 1))];
+        return s;
+    }
+
+    std::string value(int kind) {
+        const bool zero = chance(25);
+        switch (kind) {
+        case 0: case 1: return std::to_string(zero ? 0 : range(-128, 127));
+        case 2: case 3: return std::to_string(zero ? 0 : range(-32768, 32767));
+        case 4: case 5: return std::to_string(zero ? 0 : range(-2000000000, 2000000000));
+        case 6: case 7: {
+            char b[64];
+            std::snprintf(b, sizeof b, "%.3f", zero ? 0.0 : range(-1000000, 1000000) / 7.0);
+            return b;
+        }
+        case 8: return chance(50) ? "true" : "false";
+        case 9: {
+            char b[16];
+            std::snprintf(b, sizeof b, "%04d-%02d-%02d", range(1900, 2100), range(1, 12), range(1, 28));
+            return b;
+        }
+        case kMultiline: return word("abc de\r\n\t\x8d\"", 80);
+        default:
+            if (chance(3)) return std::string(static_cast<std::size_t>(range(500, 700)), 'w');
+            return word("abcxyz \t\"'", 24);
+        }
+    }
+
+    Record record() {
+        Record r;
+        for (int k = 0; k <= 12; ++k) {
+            Value v(value(k));
+            if (k <= 9 && chance(8)) v.source.clear();  // no value
+            r.push_back(v);
+        }
+        r.emplace_back(value(kMultiline));
+        r.emplace_back(chance(60) ? "a" : "b");
+        r.emplace_back(chance(60) ? "x" : "y");
+        return r;
+    }
+
+    FieldSpec field() {
+        FieldSpec f;
+        f.kind = static_cast<std::uint16_t>(range(0, 12));
+        f.column = f.kind;
+        f.position = static_cast<std::int16_t>(range(-300, 20000));
+        f.width = static_cast<std::uint16_t>(chance(5) ? range(0, 99) : range(100, 3000));
+        f.alignment = static_cast<std::uint16_t>(range(0, 4));
+        f.growOrZero = chance(35);
+        if (f.growOrZero && (f.kind == 10 || f.kind == 11) && chance(70)) f.column = kMultiline;
+        f.maxLines = static_cast<std::uint16_t>(chance(50) ? 0 : range(1, 3));
+        f.hidden = chance(10);
+        f.suppressDuplicates = chance(25);
+        f.font = range(0, 2);
+        return f;
+    }
+
+    TextSpec text() {
+        TextSpec t;
+        t.position = static_cast<std::int16_t>(range(-300, 20000));
+        t.font = range(0, 2);
+        const int what = range(1, 20);
+        if (what == 1) t.text.reset();
+        else if (what == 2) t.text = "\t";
+        else if (what == 3) t.text = std::string(static_cast<std::size_t>(range(400, 700)), 't');
+        else t.text = word("abc XYZ\t\"", 16);
+        return t;
+    }
+
+    LineSpec line() {
+        LineSpec l;
+        for (int i = range(0, 4); i > 0; --i) l.texts.push_back(text());
+        for (int i = range(0, 4); i > 0; --i) l.fields.push_back(field());
+        // The engine hands both lists over in position order.
+        std::stable_sort(l.texts.begin(), l.texts.end(),
+                         [](auto& a, auto& b) { return a.position < b.position; });
+        std::stable_sort(l.fields.begin(), l.fields.end(),
+                         [](auto& a, auto& b) { return a.position < b.position; });
+        return l;
+    }
+
+    AreaSpec area(std::uint16_t kind, std::uint16_t group = 1) {
+        AreaSpec a;
+        a.kind = kind;
+        a.group = group;
+        a.shown = chance(90);
+        a.dropBlank = chance(50);
+        for (int i = range(0, 3); i > 0; --i) a.lines.push_back(line());
+        return a;
+    }
+
+    LayoutSpec layout() {
+        LayoutSpec s;
+        s.fonts = {FontSpec{100}, FontSpec{0}, FontSpec{static_cast<std::uint16_t>(range(1, 300))}};
+        s.levels = static_cast<std::uint16_t>(range(0, 2));
+        if (s.levels >= 1) s.groupColumns.push_back(kKey1);
+        if (s.levels >= 2) s.groupColumns.push_back(kKey2);
+        if (chance(50)) s.areas.push_back(area(0));
+        s.areas.push_back(area(1));
+        for (std::uint16_t l = 1; l <= s.levels; ++l) {
+            s.areas.push_back(area(2, l));
+            s.areas.push_back(area(4, l));
+        }
+        s.areas.push_back(area(3, static_cast<std::uint16_t>(range(1, 2))));
+        if (chance(50)) s.areas.push_back(area(5));
+        s.areas.push_back(area(6));
+        if (chance(50)) s.areas.push_back(area(7));
+        std::shuffle(s.areas.begin(), s.areas.end(), engine_);
+        if (chance(15)) {
+            s.mode = UX_LAYOUT_MODE_GRID;
+            const int columns = range(0, 4);
+            for (int r = range(0, 3); r > 0; --r) {
+                auto& row = s.grid.emplace_back();
+                for (int c = 0; c < columns; ++c) {
+                    if (chance(20)) {
+                        row.emplace_back();
+                        continue;
+                    }
+                    GridCellSpec cell;
+                    cell.field = field();
+                    cell.field.column = cell.field.kind;
+                    cell.position = static_cast<std::uint16_t>(range(0, 20000));
+                    cell.width = static_cast<std::uint16_t>(range(0, 3000));
+                    cell.raw = Value(value(cell.field.kind));
+                    row.push_back(cell);
+                }
+            }
+        }
+        return s;
+    }
+
+    std::mt19937& engine() { return engine_; }
+
+private:
+    std::mt19937 engine_;
+};
+
+class RandomExports : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { plugin_ = new FormatPlugin("fmtplain"); }
+    static void TearDownTestSuite() {
+        delete plugin_;
+        plugin_ = nullptr;
+    }
+    void SetUp() override {
+        ASSERT_EQ(plugin_->initialize(0), 0u);
+        host_.installInto(plugin_->handle());
+    }
+    void TearDown() override {
+        ScriptedHost::uninstallFrom(plugin_->handle());
+        plugin_->terminate();
+    }
+
+    static FormatPlugin* plugin_;
+    uxtest::ProfileScope profile_{std::nullopt};
+    ScriptedHost host_;
+};
+FormatPlugin* RandomExports::plugin_ = nullptr;
+
+// Lines of at most 511 characters, each ended by CR LF. Positioned text has no
+// CR or LF inside a line (growing fields skip breaks, and only they get texts
+// with breaks here); tab-separated text writes values as they are.
+::testing::AssertionResult wellFormed(const std::string& out, bool breaksInValues) {
+    std::size_t start = 0;
+    while (start < out.size()) {
+        const std::size_t end = out.find("\r\n", start);
+        if (end == std::string::npos) return ::testing::AssertionFailure() << "unterminated line at " << start;
+        const std::string line = out.substr(start, end - start);
+        if (line.size() > 511) return ::testing::AssertionFailure() << "line of " << line.size();
+        if (!breaksInValues && line.find_first_of("\r\n") != std::string::npos)
+            return ::testing::AssertionFailure() << "break inside a line: " << line;
+        start = end + 2;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(RandomExports, BothFormatsWriteWellFormedLines) {
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        Random random(seed);
+        const LayoutSpec spec = random.layout();
+        std::vector<Record> records;
+        for (int i = random.range(0, 6); i > 0; --i) records.push_back(random.record());
+        host_.setMeasurementFails(random.chance(20));
+        host_.setDefaultFontWidth(random.range(0, 250));
+        for (std::uint32_t index : {0u, 1u}) {
+            BuiltLayout layout(spec);
+            FormatOutcome o = runFormat(*plugin_, index, layout, records);
+            ASSERT_EQ(o.initResult, 0u);
+            ASSERT_EQ(o.result, 0u) << "seed " << seed << " format " << index;
+            EXPECT_TRUE(wellFormed(o.output, index == 1)) << "seed " << seed << " format " << index;
+            EXPECT_EQ(o.openAreas, 0u);
+        }
+    }
+}
+
+TEST_F(RandomExports, FaultsEndInTheirResultCodes) {
+    for (unsigned seed = 1000; seed < 1200; ++seed) {
+        Random random(seed);
+        const LayoutSpec spec = random.layout();
+        std::vector<Record> records;
+        for (int i = random.range(1, 4); i > 0; --i) records.push_back(random.record());
+        const int fault = random.range(0, 2);
+        const auto accept = static_cast<std::uint16_t>(random.range(0, 40));
+        const auto failAt = static_cast<std::size_t>(random.range(1, 5));
+        for (std::uint32_t index : {0u, 1u}) {
+            BuiltLayout layout(spec);
+            if (fault == 2) {
+                // Break one item pointer of one line somewhere in the layout.
+                ReportLayout* l = layout.layout();
+                LayoutArea* a = l->areas[random.range(0, l->area_count - 1)];
+                if (a->line_count) {
+                    LayoutLine* line = a->lines[random.range(0, a->line_count - 1)];
+                    if (line->field_count) line->fields[random.range(0, line->field_count - 1)] = nullptr;
+                    else if (line->text_count) line->texts[random.range(0, line->text_count - 1)] = nullptr;
+                }
+            }
+            FormatOutcome o = runFormat(*plugin_, index, layout, records, [&](Engine& e) {
+                if (fault == 0) e.output().acceptAtMost = accept;
+                if (fault == 1) {
+                    e.output().failOnWrite = failAt;
+                    e.output().failCode = 99;
+                }
+            });
+            const std::uint32_t allowed = fault == 0 ? 3u : fault == 1 ? 99u : 5u;
+            EXPECT_TRUE(o.result == 0 || o.result == allowed)
+                << "seed " << seed << " format " << index << " result " << o.result;
+            EXPECT_EQ(o.openAreas, 0u);
+        }
+    }
+}
+
+}  // namespace
