@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Times ZARN's startup to the painted main menu against a bare Qt window with
+# hyperfine, on the offscreen platform (or a virtual X display with --x11).
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+cmake --preset default >/dev/null
+cmake --build --preset default --target bench_zarn_startup bench_bare_window >/dev/null
+bin=build/default/bench/startup
+if [ "${1:-}" = "--x11" ]; then
+  exec xvfb-run -a hyperfine -N --warmup 5 --runs 40 \
+    "$bin/bench_bare_window" "$bin/bench_zarn_startup"
+fi
+QT_QPA_PLATFORM=offscreen exec hyperfine -N --warmup 5 --runs 40 \
+  "$bin/bench_bare_window" "$bin/bench_zarn_startup"

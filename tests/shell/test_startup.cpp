@@ -1,0 +1,186 @@
+// Loading the main menu: defaults from the last Defaults record, the variety
+// number, the wizard flag, and what happens when the database is not usable.
+#include "shell_fixture.h"
+
+#include "shell/windows/program.h"
+
+#include <QFile>
+#include <QSqlQuery>
+
+using namespace zarn;
+using namespace zarn::test;
+
+namespace {
+
+void appendDefaults(const QString &dbPath, const QString &variety, const QString &site, int soil,
+                    bool wizard) {
+    db::Database d = db::Database::open(dbPath);
+    db::Cursor c = db::openLastDefaults(d);
+    // Copy the last record and change a few fields, as a save would.
+    QVariantMap last;
+    for (const QString &f : c.fieldNames())
+        last.insert(f, c.value(f));
+    c.addNew();
+    for (auto it = last.cbegin(); it != last.cend(); ++it)
+        c.setValue(it.key(), it.value());
+    c.setValue("SorghumVariety", variety);
+    c.setValue("Site", site);
+    c.setValue("Soil", soil);
+    c.setValue("WizardOn", wizard);
+    c.update();
+}
+
+void addVariety(const QString &dbPath, const QString &name, int number) {
+    db::Database d = db::Database::open(dbPath);
+    db::Cursor c = d.openDynaset("Variety");
+    c.addNew();
+    c.setValue("VarietyName", name);
+    c.setValue("VarietyNumber", number);
+    c.update();
+}
+
+void execSql(const QString &dbPath, const QString &sql) {
+    db::Database d = db::Database::open(dbPath);
+    QSqlQuery q(d.connection());
+    ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
+}
+
+} // namespace
+
+TEST_F(ShellTest, LastOfSeveralDefaultsRecordsReachesSharedState) {
+    addVariety(database(), "Test Dup", 7);
+    addVariety(database(), "Test Dup", 9);
+    appendDefaults(database(), "Test Dup", "Second Site", 3, false);
+    shared().gYieldList[5] = 12.5f;
+    shared().gYieldCount = 6;
+
+    loadStartupDefaults(bundle->path(), 2026);
+
+    const SharedState &s = shared();
+    EXPECT_EQ(s.gSystemPath, bundle->path());
+    EXPECT_EQ(s.gDatabasePath, bundle->path() + "Sorghum.mdb");
+    EXPECT_EQ(s.gCeresPath, bundle->path() + "WINCERES/");
+    EXPECT_EQ(s.gSystemDrive, QString());
+    EXPECT_EQ(s.gCurrentYear, 2026);
+    EXPECT_EQ(s.gIrrigationOption, 3);
+    EXPECT_EQ(s.gYieldCount, 0);
+    EXPECT_EQ(s.gYieldList[5], 0.0f);
+    EXPECT_EQ(s.gSorghumVariety, "Test Dup");
+    EXPECT_EQ(s.gSite, "Second Site");
+    EXPECT_EQ(s.gSoil, 3);
+    EXPECT_EQ(s.gWizardOn, "NO");
+    EXPECT_EQ(s.gVarietyNumber, 9) << "the last matching variety wins";
+    EXPECT_FALSE(s.gCurrencyType.isEmpty());
+    EXPECT_FALSE(s.gCrushingMethod.isEmpty());
+}
+
+TEST_F(ShellTest, VarietyNumberStaysWhenNoVarietyMatches) {
+    appendDefaults(database(), "No Such Variety", "Somewhere", 1, true);
+    shared().gVarietyNumber = 42;
+    loadStartupDefaults(bundle->path(), 2026);
+    EXPECT_EQ(shared().gVarietyNumber, 42);
+    EXPECT_EQ(shared().gWizardOn, "YES");
+}
+
+TEST_F(ShellTest, UnusableDatabaseIsReportedAndSharedStateKept) {
+    struct Case {
+        const char *what;
+        QString sql;        // empty: remove the file
+        const char *named;  // must appear in the message
+    };
+    const Case cases[] = {
+        {"missing file", QString(), "Sorghum.mdb"},
+        {"missing table", "DROP TABLE Variety", "Variety"},
+        {"missing field", "ALTER TABLE Defaults DROP COLUMN CurrencyType", "CurrencyType"},
+        {"empty Defaults", "DELETE FROM Defaults", "Defaults"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        TempBundle fresh;
+        if (c.sql.isEmpty())
+            ASSERT_TRUE(QFile::remove(fresh.file("Sorghum.mdb")));
+        else
+            execSql(fresh.file("Sorghum.mdb"), c.sql);
+        resetSharedState();
+        shared().gSite = "kept";
+        try {
+            loadStartupDefaults(fresh.path(), 2026);
+            ADD_FAILURE() << "no error reported";
+        } catch (const UserError &e) {
+            EXPECT_TRUE(e.text().contains(c.named)) << e.text().toStdString();
+        }
+        EXPECT_EQ(shared().gSite, "kept");
+        EXPECT_EQ(QFile::exists(fresh.file("Sorghum.mdb")), !c.sql.isEmpty())
+            << "a missing database is never created";
+    }
+}
+
+TEST_F(ShellTest, MainMenuWithoutDatabaseShowsMessageAndEndsProgram) {
+    ASSERT_TRUE(QFile::remove(database()));
+    const int endsBefore = programEndRequests();
+    EXPECT_EQ(WindowRegistry::show("ZARNMainMenu"), nullptr);
+    flush();
+    ASSERT_EQ(messages->shown().size(), 1u);
+    EXPECT_TRUE(messages->shown()[0].text.contains("Sorghum.mdb"));
+    EXPECT_GT(programEndRequests(), endsBefore);
+    EXPECT_FALSE(isOpen("ZARNMainMenu"));
+}
+
+TEST_F(ShellTest, WizardButtonCaptionFollowsFlagAndTwoPressesRestoreDatabase) {
+    appendDefaults(database(), "Keller", "Site A", 1, false);
+    ASSERT_NE(WindowRegistry::show("ZARNMainMenu"), nullptr);
+    auto caption = [] {
+        return WindowRegistry::find("ZARNMainMenu")
+            ->findChild<QAbstractButton *>("ZARNMMWizardButton")
+            ->text();
+    };
+    auto stored = [this] {
+        db::Database d = db::Database::open(database());
+        db::Cursor c = db::openLastDefaults(d);
+        return std::make_pair(c.yesNo("WizardOn"), c.recordCount());
+    };
+    const auto before = stored();
+    EXPECT_EQ(caption(), "Set Wizard On");
+
+    press("ZARNMainMenu", "ZARNMMWizardButton");
+    EXPECT_EQ(caption(), "Set Wizard Off");
+    EXPECT_EQ(shared().gWizardOn, "YES");
+    EXPECT_TRUE(stored().first);
+    EXPECT_EQ(stored().second, before.second) << "the record is updated in place";
+
+    press("ZARNMainMenu", "ZARNMMWizardButton");
+    EXPECT_EQ(caption(), "Set Wizard On");
+    EXPECT_EQ(shared().gWizardOn, "NO");
+    EXPECT_EQ(stored(), before);
+}
+
+TEST_F(ShellTest, OkWithWizardOffOpensMainWorkingWindow) {
+    appendDefaults(database(), "Keller", "Site A", 1, false);
+    WindowRegistry::show("ZARNMainMenu");
+    press("ZARNMainMenu", "zarnMainMenuOKButton");
+    EXPECT_TRUE(isOpen("ZARNMainProcessingMenuForm"));
+    EXPECT_FALSE(isOpen("ZARNMainMenu"));
+    EXPECT_FALSE(isOpen("ZarnSetupSystemForm"));
+    EXPECT_EQ(WindowRegistry::find("ZARNMainProcessingMenuForm")->windowTitle(), "Tarnwick (ZARN)");
+}
+
+TEST_F(ShellTest, OkWithWizardOnAsksBeforeSetupWindowShows) {
+    appendDefaults(database(), "Keller", "Site A", 1, true);
+    WindowRegistry::show("ZARNMainMenu");
+    bool setupVisibleWhenAsked = true;
+    setMessageResponder([&](const MessageRequest &r) {
+        EXPECT_EQ(r.text, "Create New Site = Yes, Use Default Site = No         ");
+        EXPECT_EQ(r.title, "New Site?");
+        EXPECT_EQ(r.icon, MsgIcon::Question);
+        EXPECT_EQ(r.buttons, MsgButtons::YesNo);
+        setupVisibleWhenAsked = isOpen("ZarnSetupSystemForm");
+        return MsgResult::Yes;
+    });
+    press("ZARNMainMenu", "zarnMainMenuOKButton");
+    EXPECT_FALSE(setupVisibleWhenAsked);
+    ASSERT_TRUE(isOpen("ZarnSetupSystemForm"));
+    EXPECT_FALSE(isOpen("ZARNMainMenu"));
+    QWidget *setup = WindowRegistry::find("ZarnSetupSystemForm");
+    EXPECT_TRUE(setup->findChild<QWidget *>("ZarnSetupSystemLocationFrame")->isVisible());
+    EXPECT_EQ(setup->findChild<QLabel *>("ZarnSetupSystemLocation")->text(), "Site A");
+}
