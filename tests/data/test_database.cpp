@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -597,6 +598,20 @@ TEST(BundleDatabases, DefaultsNameExistingEntries) {
     EXPECT_LE(d.integer(QStringLiteral("Soil")), 4);
     EXPECT_EQ(d.text(QStringLiteral("CreationDate")).count(QLatin1Char('-')), 2);
 
+    // Soil numbers name profiles of the soil catalogue once it is loaded.
+    const Database soils = Database::open(bundle.file(QStringLiteral("Soils.mdb")));
+    Cursor soil = soils.openTableCursor(QStringLiteral("Soil"));
+    if (soil.recordCount() > 0) {
+        soil.setIndex(QStringLiteral("SoilIndex"));
+        QVariantList numbers{d.integer(QStringLiteral("Soil"))};
+        for (Cursor s = db.openTable(QStringLiteral("Sites")); !s.eof(); s.moveNext())
+            numbers << s.integer(QStringLiteral("Default Soil Type"));
+        for (const QVariant &n : numbers) {
+            soil.seek(n);
+            EXPECT_FALSE(soil.noMatch()) << "soil " << n.toInt();
+        }
+    }
+
     // The calculations look these prices up by their exact descriptions.
     const auto energy = column(db, QStringLiteral("Energy"), QStringLiteral("Description"));
     EXPECT_TRUE(energy.count(QStringLiteral("Ethanol (anhydrous C2H5-OH)")));
@@ -623,6 +638,43 @@ TEST(BundleDatabases, DefaultsNameExistingEntries) {
     units.moveLast(); // the gasifier fill takes the last catalogue unit
     EXPECT_EQ(units.text(QStringLiteral("EnergyTypes")), QStringLiteral("Gasifier"));
     EXPECT_GE(db.openTable(QStringLiteral("Variety")).recordCount(), 5);
+}
+
+TEST(MakeDatabase, ReplacesTheFileOnlyWhenEverySqlFileRuns) {
+    QTemporaryDir dir;
+    const QString tool = QStringLiteral(ZARN_BUNDLE_DIR "/zarn-mkdb");
+    const QString out = dir.filePath(QStringLiteral("Out.mdb"));
+    auto write = [&](const QString &name, const QByteArray &text) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        return f.fileName();
+    };
+    const QString good = write(QStringLiteral("good.sql"),
+                               "-- a table; text with a ; inside\nCREATE TABLE T (A TEXT);\n"
+                               "INSERT INTO T VALUES ('x;y');\n");
+    const QString bad = write(QStringLiteral("bad.sql"), "INSERT INTO T VALUES ('z');\n\nINSERT INTO U VALUES (1);\n");
+    write(QStringLiteral("Out.mdb"), "previous contents");
+
+    auto run = [&](const QStringList &args, QString *err = nullptr) {
+        QProcess p;
+        p.start(tool, args);
+        EXPECT_TRUE(p.waitForFinished(30000));
+        if (err)
+            *err = QString::fromLocal8Bit(p.readAllStandardError());
+        return p.exitCode();
+    };
+    QString err;
+    EXPECT_EQ(run({"--out", out, "--sql", good, "--sql", bad}, &err), 1);
+    EXPECT_TRUE(err.contains(bad + ":3")) << err.toStdString();
+    QFile kept(out);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("previous contents"));
+    kept.close();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3); // no temporary file left
+
+    EXPECT_EQ(run({"--out", out, "--sql", good}), 0);
+    EXPECT_EQ(dump(out, QStringLiteral("T")), QStringList{"1|x;y"});
 }
 
 } // namespace
