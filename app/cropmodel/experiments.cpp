@@ -148,7 +148,7 @@ ExperimentFit FitExperimentFields(const QString &programDir, const ExperimentFie
         lookUpCode(db, QStringLiteral("Institutes"), QStringLiteral("Institute"),
                    QStringLiteral("Inst"), fields.institute, true);
     const QString site = lookUpCode(db, QStringLiteral("Sites"), QStringLiteral("Sites"),
-                                    QStringLiteral("ShortSite"), fields.site, false);
+                                    QStringLiteral("ShortSite"), fields.site, true);
     return FitExperimentFieldsWithCodes(fields, inst, site);
 }
 

@@ -95,8 +95,8 @@ ExperimentFit FitExperimentFieldsWithCodes(const ExperimentFields &fields,
 
 // The same, with the codes looked up in Sorghum.mdb of `programDir`: the
 // `Inst` (lower case) of the last Institutes row whose `Institute` equals the
-// chosen name, else the first two characters of the chosen name; likewise
-// `ShortSite` from table Sites. A database that cannot be read throws UserError.
+// chosen name, else the first two characters of the chosen name unchanged;
+// likewise `ShortSite` (lower case) from table Sites. A database that cannot be read throws UserError.
 ExperimentFit FitExperimentFields(const QString &programDir, const ExperimentFields &fields);
 
 // Adds the three lines at the end of SGEXP.DIR (created when missing).
