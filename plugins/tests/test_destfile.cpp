@@ -1,5 +1,6 @@
 // destfile.so driven as the engine drives it, loaded from the module
-// directory with the scripted host installed.
+// directory with the scripted host installed. Fields of the packed records
+// are read by value (unary +): they may sit at unaligned addresses.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -102,19 +103,19 @@ TEST_F(DestfileTest, PublishesOneDiskFileDestination) {
     EXPECT_EQ(plugin.version(), 0x0100);
     const DestinationTable* table = plugin.destinations();
     ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->size, 8);
-    ASSERT_EQ(table->count, 1);
+    EXPECT_EQ(+table->size, 8);
+    ASSERT_EQ(+table->count, 1);
     const DestinationEntry* entry = table->entries[0];
-    EXPECT_EQ(entry->size, 10);
+    EXPECT_EQ(+entry->size, 10);
     EXPECT_STREQ(entry->name, "Disk file");
-    EXPECT_EQ(entry->index, 0u);
+    EXPECT_EQ(+entry->index, 0u);
 
     // Counted: a second user shares the start-up; the balancing call releases.
     EXPECT_EQ(plugin.initialize(0), 0u);
     EXPECT_EQ(plugin.terminate(), 0u);
     EXPECT_STREQ(entry->name, "Disk file");
     EXPECT_EQ(plugin.terminate(), 0u);
-    EXPECT_EQ(entry->name, nullptr);
+    EXPECT_EQ(+entry->name, nullptr);
     EXPECT_EQ(plugin.initialize(0), 0u);
     EXPECT_STREQ(entry->name, "Disk file");
 }
@@ -144,8 +145,8 @@ TEST_F(DestfileTest, PatternFillsTheNameFieldAndTheFilterAndTheNameKeepsItsCase)
 
     ASSERT_NE(instance, nullptr);
     ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->size, 52);
-    ASSERT_EQ(info->name_count, 1);
+    EXPECT_EQ(+info->size, 52);
+    ASSERT_EQ(+info->name_count, 1);
     EXPECT_EQ(chosen(), name) << "handed over as chosen, not lower-cased";
     const auto* bytes = reinterpret_cast<const unsigned char*>(info);
     for (int offset : {2, 10, 21, 28, 40, 51}) EXPECT_EQ(bytes[offset], 0) << offset;
@@ -241,7 +242,7 @@ TEST_F(DestfileTest, OptionsBlobsCarryTheNameAndSkipDialogAndChecks) {
     void* decoded = nullptr;
     ASSERT_EQ(plugin.decode(instance, &decoded), 0u);
     ASSERT_NE(decoded, nullptr);
-    EXPECT_EQ(static_cast<DestinationOptions*>(decoded)->size, 6);
+    EXPECT_EQ(+static_cast<DestinationOptions*>(decoded)->size, 6);
     EXPECT_STREQ(static_cast<DestinationOptions*>(decoded)->name, first.c_str());
     std::vector<char> storedCopy(static_cast<const char*>(stored),
                                  static_cast<const char*>(stored) + size);
@@ -303,7 +304,7 @@ TEST_F(DestfileTest, SeveralFilesAreNamedInOrderAndAFailureKeepsNone) {
     request.request.files = files;
     host.queueSaveAnswer(dir.file("Two.ttx"));
     ASSERT_EQ(choose(request), 0u);
-    ASSERT_EQ(info->name_count, 2);
+    ASSERT_EQ(+info->name_count, 2);
     EXPECT_EQ(chosen(0), "one.txt");
     EXPECT_EQ(chosen(1), dir.file("Two.ttx"));
     EXPECT_EQ(host.saveRequests().back().file, "*.ttx");
@@ -420,7 +421,7 @@ TEST_F(DestfileLanguage, ALibraryLackingTheNameAnswers7AndThePlugInUsesItsOwn) {
     EXPECT_EQ(plugin.initialize(0), 0u);
     EXPECT_EQ(plugin.terminate(), 0u);
     EXPECT_EQ(plugin.terminate(), 0u);
-    EXPECT_EQ(plugin.destinations()->entries[0]->name, nullptr);
+    EXPECT_EQ(+plugin.destinations()->entries[0]->name, nullptr);
 }
 
 }  // namespace
