@@ -124,15 +124,17 @@ public:
 
     // --- position ---
     // An opened cursor stands on its first record (EOF and BOF when empty).
-    bool eof() const;           // past the last record, or no current record
+    bool eof() const;           // past the last record (also after a seek without match)
     bool bof() const;           // before the first record
-    bool hasCurrent() const;    // !eof() && !bof()
+    bool hasCurrent() const;    // a record is current: not at BOF or EOF, not just deleted
     int recordCount() const;
     int position() const;       // 0-based index of the current record in table order; -1 if none
     void moveFirst();
     void moveLast();
+    // Moving drops a pending addNew()/edit() that was not saved, as leaving a
+    // record does in a recordset.
     void moveNext();            // from the last record to EOF; at EOF a UserError
-    void movePrevious();        // from the first record to BOF; at BOF a UserError
+    void movePrevious();        // from the first record to BOF (from EOF to the last); at BOF a UserError
     void moveTo(int index);     // 0-based "record index+1"; UserError when out of range
 
     // --- reading (the pending record while addNew/edit is open) ---
@@ -153,7 +155,9 @@ public:
     // text cut to its width), or the UserError setValue() would throw. For
     // writers that go through a Qt SQL model instead of a cursor.
     QVariant checkValue(const QString &field, const QVariant &value) const;
-    void deleteCurrent();          // afterwards there is no current record until a move
+    // Deletes the current record. Afterwards no record is current: moveNext()
+    // goes to the record that followed it, movePrevious() to the one before.
+    void deleteCurrent();
 
     // --- index and seek ---
     // Chooses a named index of the table (names compared case-insensitively);
