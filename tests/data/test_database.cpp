@@ -505,9 +505,9 @@ const std::map<QString, QString> kSoilTables = {
 
 // Expands the word list: |a b| is one name with blanks; @inN / @outN the five
 // fields of each energy input or output N.
-QStringList fieldList(const QString &spec) {
+QStringList fieldList(const QString &words) {
     QStringList names;
-    const QStringList parts = spec.split(QLatin1Char('|'));
+    const QStringList parts = words.split(QLatin1Char('|'));
     for (int i = 0; i < parts.size(); ++i) {
         if (i % 2) {
             names << parts[i];
@@ -529,10 +529,10 @@ QStringList fieldList(const QString &spec) {
 }
 
 void expectSchema(const Database &db, const std::map<QString, QString> &tables) {
-    for (const auto &[table, spec] : tables) {
+    for (const auto &[table, words] : tables) {
         ASSERT_TRUE(db.hasTable(table)) << table.toStdString();
         const Cursor c = db.openTable(table);
-        for (const QString &field : fieldList(spec))
+        for (const QString &field : fieldList(words))
             EXPECT_TRUE(c.hasField(field)) << table.toStdString() << "." << field.toStdString();
     }
 }
