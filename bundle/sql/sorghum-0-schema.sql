@@ -6,7 +6,8 @@
 --   INTEGER         whole number
 --   BOOLEAN         yes/no, stored as 1 / 0
 -- Table order is insertion (rowid) order; the last record is the highest rowid.
--- Indexes carry the names the program seeks by ("site", "CeresWeather").
+-- Indexes carry the names the program seeks by ("site", "CeresWeather"); their text
+-- keys compare without regard to case, as the seeks do.
 
 -- One record per saved set of defaults; the last record is the current one.
 CREATE TABLE "Defaults" (
@@ -383,7 +384,7 @@ CREATE TABLE "Sites" (
     "Default Soil Type"          INTEGER
 );
 
-CREATE INDEX "site" ON "Sites" ("Sites");
+CREATE INDEX "site" ON "Sites" ("Sites" COLLATE NOCASE);
 
 -- Daily weather per site. The four measurements are kept as the formatted texts ("000.0", "000.00")
 -- that go unchanged into the crop-model weather files.
@@ -400,4 +401,4 @@ CREATE TABLE "CeresWeather" (
 
 -- An index may not share its name with a table, so this one is stored as
 -- "<table>.<index>"; the cursor layer knows it by the part after the dot.
-CREATE INDEX "CeresWeather.CeresWeather" ON "CeresWeather" ("InstituteCode", "SiteCode", "Year", "JulianDay");
+CREATE INDEX "CeresWeather.CeresWeather" ON "CeresWeather" ("InstituteCode" COLLATE NOCASE, "SiteCode" COLLATE NOCASE, "Year", "JulianDay");
