@@ -20,7 +20,6 @@ namespace uxhost {
 
 namespace {
 
-using Pieces = std::array<std::optional<std::string>, 5>;
 enum { kPrefix, kLead, kText, kTrail, kSuffix };
 
 template <class T>
@@ -32,9 +31,10 @@ T readRaw(const void* raw) {
 
 // Digits of a magnitude with `decimals` decimals, rounded half away from zero.
 std::string fixed(double magnitude, int decimals) {
+    double scale = 1;
+    for (int i = 0; i < decimals; ++i) scale *= 10;
     char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals,
-                  std::round(magnitude * std::pow(10.0, decimals)) / std::pow(10.0, decimals));
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::round(magnitude * scale) / scale);
     return buffer;
 }
 

@@ -31,6 +31,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <unordered_map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,11 +44,14 @@ namespace uxhost {
 // A value of one data column in one record, as the engine keeps it: its
 // source text, parsed by the kind of the field that shows it. An empty source
 // is no value for number, boolean and date kinds (GetRawValue gives null).
+// The five pieces of a ValueText (offsets 6, 0x16, 0x1a, 0x24, 0x30).
+using Pieces = std::array<std::optional<std::string>, 5>;
+
 struct Value {
     std::string source;
-    // The pieces of the report's formatting, when a test wants them exact
-    // (offsets 6, 0x16, 0x1a, 0x24, 0x30); otherwise the engine formats.
-    std::optional<std::array<std::optional<std::string>, 5>> pieces;
+    // The pieces of the report's formatting, when a test wants them exact;
+    // otherwise (null) the engine formats the value itself.
+    std::shared_ptr<const Pieces> pieces;
     // The repeat flag, when a test wants it fixed; otherwise the engine sets
     // it when the record repeats the previous record's value.
     std::optional<bool> repeat;
@@ -161,7 +165,7 @@ private:
     std::vector<std::unique_ptr<Block>> blocks_;
     std::deque<std::vector<void*>> arrays_;  // pointer arrays of the records
     std::deque<std::string> texts_;
-    std::map<const FieldItem*, const FieldSpec*> fieldSpecs_;
+    std::unordered_map<const FieldItem*, const FieldSpec*> fieldSpecs_;
     std::deque<FieldSpec> gridFieldSpecs_;
     std::vector<FieldItem*> allFields_;
     std::vector<std::vector<FieldItem*>> fieldsByLine_;  // area*lines flattened

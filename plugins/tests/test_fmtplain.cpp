@@ -234,7 +234,8 @@ TEST_F(Plain, TabSeparatedLineOfTextValueAndNumber) {
 // never quoted.
 TEST_F(Plain, TabSeparatedDoublesQuotesInsideQuotedTexts) {
     Value number("5");
-    number.pieces = {{std::nullopt, std::nullopt, std::string("5\""), std::nullopt, std::nullopt}};
+    number.pieces = std::make_shared<Pieces>(
+        Pieces{std::nullopt, std::nullopt, std::string("5\""), std::nullopt, std::nullopt});
     LineSpec line{{text(0, "a \"b\"")},
                   {field(1000, 1000, 0), field(2000, 1000, 1, UX_KIND_INT32_A)}};
     EXPECT_EQ(lines({line}, {"say \"hi\"\tnow", number}, kTab),
