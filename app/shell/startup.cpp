@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "cropmodel/soils.h"
 #include "data/database.h"
 #include "shell/sharedstate.h"
 
@@ -79,6 +80,11 @@ void loadStartupDefaults(const QString &programDir, int currentYear) {
     }
     database.close();
     shared() = s;
+}
+
+void writeStartupInitialConditions() {
+    const SharedState &s = shared();
+    cropmodel::WriteInitialConditions(s.gSystemPath, s.gCeresPath, s.gSoil);
 }
 
 QString toggleWizard() {

@@ -22,6 +22,12 @@ QString wizardButtonCaption(const QString &wizardOn);
 // Defaults holds no record; the shared values are then left as they were.
 void loadStartupDefaults(const QString &programDir, int currentYear);
 
+// Step 7: rewrites the crop model's initial-conditions file (named by the last
+// experiment of gCeresPath's SGEXP.DIR) for the default soil gSoil. Throws
+// UserError when a file or the soil database cannot be used; the file on disk
+// is then left as it was.
+void writeStartupInitialConditions();
+
 // Wizard button: toggles WizardOn of the last Defaults record in place and
 // gWizardOn with it. Returns the new gWizardOn ("YES" or "NO").
 QString toggleWizard();

@@ -2,6 +2,7 @@
 // number, the wizard flag, and what happens when the database is not usable.
 #include "shell_fixture.h"
 
+#include "cropmodel/soils.h"
 #include "shell/windows/program.h"
 
 #include <QFile>
@@ -183,4 +184,25 @@ TEST_F(ShellTest, OkWithWizardOnAsksBeforeSetupWindowShows) {
     QWidget *setup = WindowRegistry::find("ZarnSetupSystemForm");
     EXPECT_TRUE(setup->findChild<QWidget *>("ZarnSetupSystemLocationFrame")->isVisible());
     EXPECT_EQ(setup->findChild<QLabel *>("ZarnSetupSystemLocation")->text(), "Site A");
+}
+
+TEST_F(ShellTest, MainMenuLoadRewritesInitialConditionsForDefaultSoil) {
+    loadStartupDefaults(bundle->path(), 2026);
+    const QString name = cropmodel::InitialConditionsFileName(shared().gCeresPath);
+    QFile file(bundle->ceresPath() + name);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray original = file.readAll();
+    file.close();
+    const QByteArray firstLine = original.left(original.indexOf('\n') + 1);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(firstLine + "left over from another soil\r\n");
+    file.close();
+
+    ASSERT_NE(WindowRegistry::show("ZARNMainMenu"), nullptr);
+    EXPECT_TRUE(messages->shown().empty());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray rewritten = file.readAll();
+    EXPECT_TRUE(rewritten.startsWith(firstLine));
+    EXPECT_FALSE(rewritten.contains("left over"));
+    EXPECT_EQ(rewritten, original) << "the bundled file is the one written for the default soil";
 }

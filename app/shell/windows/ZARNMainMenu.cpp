@@ -66,6 +66,9 @@ void ZARNMainMenu::load() {
         return;
     }
     ui.ZARNMMWizardButton->setText(wizardButtonCaption(shared().gWizardOn));
+    // A crop-model file that cannot be rewritten is reported; the program can
+    // still be used.
+    guarded([] { writeStartupInitialConditions(); });
 }
 
 void ZARNMainMenu::on_ZARNMMWizardButton_clicked() {
