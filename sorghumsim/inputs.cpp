@@ -194,7 +194,7 @@ TextFile readTextFile(const std::string &dir, const std::string &name) {
         throw InputError(name, 0, "file not found in the working directory");
     std::ifstream in(f.path, std::ios::binary);
     if (!in)
-        throw InputError(name, 0, "cannot be opened for reading");
+        throw InputError(name, 0, "the file cannot be opened for reading");
     std::ostringstream content;
     content << in.rdbuf();
     if (in.bad())
@@ -222,7 +222,7 @@ Experiment readLastExperiment(const TextFile &file) {
     while (count > 0 && trim(file.lines[count - 1]).empty())
         --count;   // blank lines at the very end belong to no record
     if (count == 0)
-        r.fail(0, "holds no experiment");
+        r.fail(0, "the file holds no experiment");
     if (count % 3 != 0)
         r.fail(static_cast<int>(count), "the last experiment has " + std::to_string(count % 3) +
                                             " of its 3 lines");
@@ -263,7 +263,7 @@ Experiment readLastExperiment(const TextFile &file) {
 CropManagement readCropManagement(const TextFile &file) {
     const Reader r{file};
     if (file.lines.size() < 2)
-        r.fail(0, "has " + std::to_string(file.lines.size()) +
+        r.fail(0, "the file has " + std::to_string(file.lines.size()) +
                       " line(s); the management values are on line 2");
     CropManagement m;
     m.startDay = static_cast<int>(r.field(2, 2, 3, "simulation start day"));
@@ -302,7 +302,7 @@ Genetics readGenetics(const TextFile &file) {
             break;
         }
     if (lineNo == 0)
-        r.fail(0, "is empty; it should hold one variety line");
+        r.fail(0, "the file is empty; it should hold one variety line");
     const std::string &line = file.lines[static_cast<std::size_t>(lineNo - 1)];
 
     // number, name, then the juvenile degree-days ("000.0") and the optimal
@@ -390,7 +390,7 @@ SoilProfile defaultSoilProfile() {
 std::vector<InitialLayer> readInitialConditions(const TextFile &file) {
     const Reader r{file};
     if (file.lines.empty())
-        r.fail(0, "is empty; its first line is kept and the layer lines follow it");
+        r.fail(0, "the file is empty; the layer lines follow its first line");
     std::vector<InitialLayer> layers;
     for (std::size_t i = 1; i < file.lines.size(); ++i) {
         const int lineNo = static_cast<int>(i) + 1;
@@ -424,7 +424,7 @@ Weather readWeather(const TextFile &file) {
     Weather w;
     w.fileName = file.name;
     if (file.lines.empty())
-        r.fail(0, "is empty");
+        r.fail(0, "the file is empty");
     const auto head = tokens(file.lines[0]);
     if (head.size() >= 2) {
         w.latitude = r.number(head[1], 1, "latitude");
@@ -477,7 +477,7 @@ Weather readWeather(const TextFile &file) {
                                " is already on line " + std::to_string(w.days[d].line));
     }
     if (w.days.empty())
-        r.fail(0, "holds no weather days");
+        r.fail(0, "the file holds no weather days");
     return w;
 }
 

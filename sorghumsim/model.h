@@ -20,7 +20,7 @@ inline constexpr double kCeilingTemperature = 44.0;  // degC, no development abo
 inline constexpr double kEmergenceDegreeDays = 50.0;      // plus per cm of depth:
 inline constexpr double kEmergencePerCm = 6.0;
 inline constexpr double kInductionBaseDegreeDays = 100.0; // end of juvenile to floral initiation
-inline constexpr double kInitiationToFlowering = 400.0;   // degree-days
+inline constexpr double kInitiationToFlowering = 550.0;   // degree-days
 inline constexpr double kTwilightAngle = -6.0;            // sun elevation ending the photoperiod, degrees
 inline constexpr double kDefaultLatitude = 45.0;          // when the weather file gives none
 
