@@ -152,6 +152,21 @@ ExperimentFit FitExperimentFields(const QString &programDir, const ExperimentFie
     return FitExperimentFieldsWithCodes(fields, inst, site);
 }
 
+QString WeatherFileName(const QString &ceresDir) {
+    requireDirectory(ceresDir);
+    if (!fileExists(ceresDir, kExperimentFile))
+        fileError(QStringLiteral("The experiment directory %1 does not exist, so no weather file is "
+                                 "named.")
+                      .arg(QDir::toNativeSeparators(ceresDir + kExperimentFile)));
+    const std::vector<ExperimentRecord> records = ReadExperiments(ceresDir);
+    if (records.empty())
+        fileError(QStringLiteral("The experiment directory %1 holds no experiment, so no weather "
+                                 "file is named.")
+                      .arg(QDir::toNativeSeparators(findFile(ceresDir, kExperimentFile))));
+    return checkedPlainName(records.back().file1(), kExperimentFile,
+                            QStringLiteral("weather file name (File 1)"));
+}
+
 void AppendExperiment(const QString &ceresDir, const ExperimentRecord &record) {
     requireDirectory(ceresDir);
     appendLines(ceresDir, kExperimentFile, {record.line1, record.line2, record.line3}, kWriting);

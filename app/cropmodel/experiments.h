@@ -99,6 +99,12 @@ ExperimentFit FitExperimentFieldsWithCodes(const ExperimentFields &fields,
 // likewise `ShortSite` (lower case) from table Sites. A database that cannot be read throws UserError.
 ExperimentFit FitExperimentFields(const QString &programDir, const ExperimentFields &fields);
 
+// The daily weather file of the weather-file viewer: File 1 (line 1 columns
+// 51-62) of the last experiment of SGEXP.DIR in `ceresDir`, blanks around it
+// dropped and checked to be a plain file name. A missing SGEXP.DIR, no
+// experiment, an empty name or a name with a directory in it throws UserError.
+QString WeatherFileName(const QString &ceresDir);
+
 // Adds the three lines at the end of SGEXP.DIR (created when missing).
 void AppendExperiment(const QString &ceresDir, const ExperimentRecord &record);
 

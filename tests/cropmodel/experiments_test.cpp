@@ -226,3 +226,16 @@ TEST(ExperimentDirectory, EveryLineIsComparedWhileSearching) {
     DeleteExperiment(d.path(), "dadn9609");
     EXPECT_EQ(readLinesAt(d.file()), (QStringList{odd.line1, record("09").line2, record("09").line3}));
 }
+
+TEST(ExperimentDirectory, WeatherFileOfTheLastExperiment) {
+    CeresDir d;
+    EXPECT_THROW(WeatherFileName(d.path()), UserError);
+    d.fill({"01"});
+    ExperimentRecord last = record("02");
+    last.line1 = last.line1.left(50) + QString("SITE0306.W96").leftJustified(12) + last.line1.mid(62);
+    AppendExperiment(d.path(), last);
+    EXPECT_EQ(WeatherFileName(d.path()), "SITE0306.W96");
+    last.line1 = last.line1.left(50) + QString("../x.W96").leftJustified(12) + last.line1.mid(62);
+    ReplaceExperiment(d.path(), last);
+    EXPECT_THROW(WeatherFileName(d.path()), UserError);
+}
