@@ -17,6 +17,7 @@ constexpr int kUnitsPerColumn = 100;
 // break of two characters. 0 when no break starts at `p`.
 std::size_t breakLength(const char* p) {
     const unsigned char a = static_cast<unsigned char>(p[0]);
+    if (a != 0x8D && a != '\r' && a != '\n') return 0;  // p[1] may be past the text
     const unsigned char b = static_cast<unsigned char>(p[1]);
     if (a == 0x8D) return b == '\n' ? 2 : 0;
     if (a == '\r') return b == '\n' ? 2 : 1;

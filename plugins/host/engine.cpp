@@ -213,14 +213,20 @@ const void* Engine::rawOf(const FieldItem* item) {
 }
 
 ValueText* Engine::publish(const Pieces& pieces) {
+    // The record is packed: its fields are assigned by name, never through
+    // pointers to them.
     value_ = ValueText{};
-    const char** slots[5] = {&value_.prefix, &value_.lead, &value_.text, &value_.trail,
-                             &value_.suffix};
+    const char* texts[5] = {};
     for (std::size_t i = 0; i < 5; ++i) {
         if (!pieces[i]) continue;
         valueTexts_[i] = *pieces[i];
-        *slots[i] = valueTexts_[i].c_str();
+        texts[i] = valueTexts_[i].c_str();
     }
+    value_.prefix = texts[0];
+    value_.lead = texts[1];
+    value_.text = texts[2];
+    value_.trail = texts[3];
+    value_.suffix = texts[4];
     return &value_;
 }
 

@@ -17,6 +17,13 @@ using namespace uxhost;
 
 namespace {
 
+// A copy of a field of a packed engine record: GoogleTest compares by
+// reference, and a reference to a packed field may be misaligned.
+template <class T>
+T packed(T value) {
+    return value;
+}
+
 TEST(LayoutDescription, BuildsTheEngineRecords) {
     const LayoutSpec spec = parseLayout(R"(# a grouped report
 levels 1
@@ -38,31 +45,31 @@ area 6
 )");
     BuiltLayout built(spec);
     ReportLayout* layout = built.layout();
-    ASSERT_EQ(layout->area_count, 5);
-    EXPECT_EQ(layout->group_levels, 1);
-    EXPECT_EQ(layout->mode, 0);
+    ASSERT_EQ(packed(layout->area_count), 5);
+    EXPECT_EQ(packed(layout->group_levels), 1);
+    EXPECT_EQ(packed(layout->mode), 0);
     LayoutArea* details = layout->areas[2];
-    EXPECT_EQ(details->kind, 3);
-    EXPECT_EQ(details->group->level, 2);
-    EXPECT_EQ(details->style->drop_blank_lines, 1u);
-    EXPECT_EQ(layout->areas[3]->style->shown, 0u);
+    EXPECT_EQ(packed(details->kind), 3);
+    EXPECT_EQ(packed(details->group->level), 2);
+    EXPECT_EQ(packed(details->style->drop_blank_lines), 1u);
+    EXPECT_EQ(packed(layout->areas[3]->style->shown), 0u);
     EXPECT_STREQ(layout->areas[0]->lines[0]->texts[0]->text, "Report\t\"x\"");
     LayoutLine* line = details->lines[0];
-    ASSERT_EQ(line->text_count, 1);
-    EXPECT_EQ(line->texts[0]->text, nullptr);
-    EXPECT_EQ(line->texts[0]->position, -200);
-    EXPECT_EQ(line->texts[0]->font->avg_char_width, 0);
-    ASSERT_EQ(line->field_count, 2);
+    ASSERT_EQ(packed(line->text_count), 1);
+    EXPECT_EQ(packed(line->texts[0]->text), nullptr);
+    EXPECT_EQ(packed(line->texts[0]->position), -200);
+    EXPECT_EQ(packed(line->texts[0]->font->avg_char_width), 0);
+    ASSERT_EQ(packed(line->field_count), 2);
     FieldItem* number = line->fields[0];
-    EXPECT_EQ(number->width, 1200);
-    EXPECT_EQ(number->descriptor->kind, 6);
-    EXPECT_EQ(number->style->alignment, 3);
-    EXPECT_EQ(number->style->suppress_zero_or_grow, 1u);
-    EXPECT_EQ(number->suppress_duplicates, 1u);
+    EXPECT_EQ(packed(number->width), 1200);
+    EXPECT_EQ(packed(number->descriptor->kind), 6);
+    EXPECT_EQ(packed(number->style->alignment), 3);
+    EXPECT_EQ(packed(number->style->suppress_zero_or_grow), 1u);
+    EXPECT_EQ(packed(number->suppress_duplicates), 1u);
     FieldItem* note = line->fields[1];
-    EXPECT_EQ(note->style->max_lines, 2);
-    EXPECT_EQ(note->hidden, 1u);
-    EXPECT_EQ(note->descriptor->field_class, 3);
+    EXPECT_EQ(packed(note->style->max_lines), 2);
+    EXPECT_EQ(packed(note->hidden), 1u);
+    EXPECT_EQ(packed(note->descriptor->field_class), 3);
     EXPECT_EQ(built.columnOf(note), 2);
 }
 
