@@ -112,8 +112,9 @@ TEST(ExperimentLayout, FieldsArePaddedOrCutAndFlagged) {
         for (bool b : fit.tooLong)
             flags += b;
         EXPECT_EQ(flags, c.flagged ? 1 : 0);
-        if (!c.expectLine1Start.isEmpty())
+        if (!c.expectLine1Start.isEmpty()) {
             EXPECT_TRUE(fit.record.line1.startsWith(c.expectLine1Start)) << fit.record.line1.toStdString();
+        }
         EXPECT_EQ(fit.record.line1.size(), 75);
         EXPECT_EQ(fit.record.line2.size(), 77);
         EXPECT_EQ(fit.record.line3.size(), 73);
