@@ -78,12 +78,16 @@ std::uint32_t TextFormatter::endLine(LayoutArea* area) {
     return rc;
 }
 
+// Each line and grid row starts with an empty buffer: a line left half built
+// by a failure is never written, not even by a later job of the instance.
 std::uint32_t TextFormatter::exportLine(LayoutArea* area, LayoutLine* line) {
+    clearLine();
     if (std::uint32_t rc = exportLineItems(line)) return rc;
     return endLine(area);
 }
 
 std::uint32_t TextFormatter::exportGridRow(LayoutArea*, GridRow* row, std::uint16_t columns) {
+    clearLine();
     for (std::uint16_t c = 0; c < columns; ++c) {
         GridCell* cell = row->cells[c];
         if (std::uint32_t rc = cell ? exportGridCell(cell) : writeEmptyValue()) return rc;

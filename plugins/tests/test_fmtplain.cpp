@@ -463,6 +463,25 @@ TEST_F(Plain, ShortWritesAndCallbackErrorsEndTheCall) {
     }
 }
 
+// The same instance may run another job after a failed one; the line the
+// failure left half built is gone.
+TEST_F(Plain, AFailedLineLeavesNothingForTheNextJob) {
+    LayoutSpec spec = simpleLayout({LineSpec{{text(0, "abc")}, {field(500, 500, 0)}}});
+    BuiltLayout layout(spec);
+    for (std::uint32_t index : {kText, kTab}) {
+        UXFInstance* instance = nullptr;
+        const FileDialogHintTable* hints = nullptr;
+        ASSERT_EQ(plugin_->initExportFormat(nullptr, layout.layout(), index, nullptr, &instance, &hints), 0u);
+        Engine failing(layout, {{"v"}});
+        failing.failReportValue = 77;
+        EXPECT_EQ(runJob(*plugin_, instance, failing), 77u);
+        Engine good(layout, {{"v"}});
+        EXPECT_EQ(runJob(*plugin_, instance, good), 0u);
+        EXPECT_EQ(good.output().bytes, index == kText ? "abc  v\r\n" : "\"abc\"\t\"v\"\r\n");
+        plugin_->termExportFormat(instance, 0);
+    }
+}
+
 // --- Grid mode and repeated details --------------------------------------------------------
 
 TEST_F(Plain, GridRowsBecomeLines) {
