@@ -30,8 +30,9 @@ TEST(ScanModelOutput, FindsMaturityFromColumnTenToTwenty) {
         const auto out = ScanModelOutputLines({lineWith("PHYSIOLOGICAL MATURITY", c.column, "1234", 23)});
         EXPECT_EQ(out.maturityFound, c.found) << c.column;
         EXPECT_DOUBLE_EQ(out.yield, c.found ? 12.34 : 0) << c.column;
-        if (c.found)
+        if (c.found) {
             EXPECT_EQ(out.maturityDate, QString("96 195"));
+        }
     }
 }
 

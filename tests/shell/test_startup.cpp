@@ -98,10 +98,11 @@ TEST_F(ShellTest, UnusableDatabaseIsReportedAndSharedStateKept) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         TempBundle fresh;
-        if (c.sql.isEmpty())
+        if (c.sql.isEmpty()) {
             ASSERT_TRUE(QFile::remove(fresh.file("Sorghum.mdb")));
-        else
+        } else {
             execSql(fresh.file("Sorghum.mdb"), c.sql);
+        }
         resetSharedState();
         shared().gSite = "kept";
         try {
