@@ -212,8 +212,8 @@ private:
     bool sameDates_ = false;
 };
 
-// The exported functions' null-instance rule, shared by every format plug-in:
-// forwards to the instance, or answers 5 for a null one.
+// The instance handle the engine holds is the formatter itself; the exported
+// functions test it for null (result 5) before forwarding to it.
 inline Formatter* formatterOf(UXFInstance* instance) {
     return reinterpret_cast<Formatter*>(instance);
 }

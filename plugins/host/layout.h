@@ -136,7 +136,7 @@ public:
     const LayoutSpec& spec() const { return spec_; }
     // The data column of a field item (or grid cell item); -1 when unknown.
     int columnOf(const FieldItem* item) const;
-    // The item's spec (kind and options), or null.
+    // The description the item was built from (kind and options), or null.
     const FieldSpec* specOf(const FieldItem* item) const;
     // The field item `index` of line `line` of area `area`.
     FieldItem* field(std::size_t area, std::size_t line, std::size_t index);
