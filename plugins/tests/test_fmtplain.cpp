@@ -129,6 +129,21 @@ TEST_F(Plain, PublishesTwoFormatsAndTheirHints) {
     }
 }
 
+// The names in the format table are the loaded texts: valid while any user
+// keeps the library initialised, withdrawn (null, not dangling) after the
+// balancing terminate.
+TEST_F(Plain, FormatNamesLiveWhileInitialised) {
+    const FormatTable* table = plugin_->getExportFormats();
+    ASSERT_EQ(plugin_->initialize(0), 0u);  // a second user
+    plugin_->terminate();
+    EXPECT_STREQ(table->entries[0]->name, "Text");
+    plugin_->terminate();  // the last user
+    EXPECT_EQ(packed(table->entries[0]->name), nullptr);
+    EXPECT_EQ(packed(table->entries[1]->name), nullptr);
+    ASSERT_EQ(plugin_->initialize(0), 0u);  // for TearDown
+    EXPECT_STREQ(table->entries[1]->name, "Tab-separated text");
+}
+
 TEST_F(Plain, NullInstancesAnswerFive) {
     JobContext context{};
     const void* blob = nullptr;
