@@ -14,6 +14,8 @@
 
 using namespace zarn;
 using namespace zarn::cropmodel;
+using zarn::test::bytesOf;
+using zarn::test::putBytes;
 
 namespace {
 
@@ -32,11 +34,6 @@ ExperimentFields sampleFields(const QString &number = "01") {
 
 ExperimentRecord record(const QString &number) {
     return FitExperimentFieldsWithCodes(sampleFields(number), "da", "dn").record;
-}
-
-QByteArray bytesOf(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 struct CeresDir {

@@ -14,6 +14,8 @@
 
 using namespace zarn;
 using namespace zarn::cropmodel;
+using zarn::test::bytesOf;
+using zarn::test::putBytes;
 
 namespace {
 
@@ -21,11 +23,6 @@ struct Dir {
     QTemporaryDir tmp;
     QString path() const { return tmp.path() + "/"; }
 };
-
-QByteArray bytesOf(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 CropManagementHeader header() { return {"HC", "HF", "1996", "Amberstalk trial", "1", "1"}; }
 

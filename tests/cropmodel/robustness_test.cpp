@@ -19,6 +19,8 @@
 
 using namespace zarn;
 using namespace zarn::cropmodel;
+using zarn::test::bytesOf;
+using zarn::test::putBytes;
 
 namespace {
 
@@ -43,12 +45,6 @@ template <class F> bool survives(F f) {
         ADD_FAILURE() << "unexpected exception: " << e.what();
         return false;
     }
-}
-
-void putBytes(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 } // namespace

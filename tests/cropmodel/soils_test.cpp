@@ -14,19 +14,10 @@
 
 using namespace zarn;
 using namespace zarn::cropmodel;
+using zarn::test::bytesOf;
+using zarn::test::putBytes;
 
 namespace {
-
-QByteArray bytesOf(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void putBytes(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // A bundle whose Soils.mdb holds the test catalogue (soils 7, 9 without
 // layers, and 8 whose catalogue entry has no end line).

@@ -8,23 +8,16 @@
 #include <QTemporaryDir>
 #include "printing.h"
 
+#include "support/fixtures.h"
+
 #include <gtest/gtest.h>
 
 using namespace zarn;
 using namespace zarn::cropmodel;
+using zarn::test::bytesOf;
+using zarn::test::putBytes;
 
 namespace {
-
-QByteArray bytesOf(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void putBytes(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 struct Dir {
     QTemporaryDir tmp;

@@ -642,7 +642,7 @@ TEST(BundleDatabases, DefaultsNameExistingEntries) {
 
 TEST(MakeDatabase, ReplacesTheFileOnlyWhenEverySqlFileRuns) {
     QTemporaryDir dir;
-    const QString tool = QStringLiteral(ZARN_BUNDLE_DIR "/zarn-mkdb");
+    const QString tool = QStringLiteral(ZARN_MKDB);
     const QString out = dir.filePath(QStringLiteral("Out.mdb"));
     auto write = [&](const QString &name, const QByteArray &text) {
         QFile f(dir.filePath(name));

@@ -6,6 +6,7 @@
 #include "shell/windows/program.h"
 
 #include <QFile>
+#include <functional>
 #include <QSqlQuery>
 
 using namespace zarn;
@@ -86,23 +87,30 @@ TEST_F(ShellTest, VarietyNumberStaysWhenNoVarietyMatches) {
 TEST_F(ShellTest, UnusableDatabaseIsReportedAndSharedStateKept) {
     struct Case {
         const char *what;
-        QString sql;        // empty: remove the file
-        const char *named;  // must appear in the message
+        std::function<void(const QString &)> damage; // given the database path
+        const char *named;                            // must appear in the message
     };
     const Case cases[] = {
-        {"missing file", QString(), "Sorghum.mdb"},
-        {"missing table", "DROP TABLE Variety", "Variety"},
-        {"missing field", "ALTER TABLE Defaults DROP COLUMN CurrencyType", "CurrencyType"},
-        {"empty Defaults", "DELETE FROM Defaults", "Defaults"},
+        {"missing file", [](const QString &db) { ASSERT_TRUE(QFile::remove(db)); }, "Sorghum.mdb"},
+        {"not a database",
+         [](const QString &db) {
+             QFile f(db);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+             f.write(QByteArray(4096, '\x5a'));
+         },
+         "Sorghum.mdb"},
+        {"missing table", [](const QString &db) { execSql(db, "DROP TABLE Variety"); }, "Variety"},
+        {"missing field",
+         [](const QString &db) { execSql(db, "ALTER TABLE Defaults DROP COLUMN CurrencyType"); },
+         "CurrencyType"},
+        {"empty Defaults", [](const QString &db) { execSql(db, "DELETE FROM Defaults"); },
+         "Defaults"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         TempBundle fresh;
-        if (c.sql.isEmpty()) {
-            ASSERT_TRUE(QFile::remove(fresh.file("Sorghum.mdb")));
-        } else {
-            execSql(fresh.file("Sorghum.mdb"), c.sql);
-        }
+        c.damage(fresh.file("Sorghum.mdb"));
+        const bool existed = QFile::exists(fresh.file("Sorghum.mdb"));
         resetSharedState();
         shared().gSite = "kept";
         try {
@@ -112,7 +120,7 @@ TEST_F(ShellTest, UnusableDatabaseIsReportedAndSharedStateKept) {
             EXPECT_TRUE(e.text().contains(c.named)) << e.text().toStdString();
         }
         EXPECT_EQ(shared().gSite, "kept");
-        EXPECT_EQ(QFile::exists(fresh.file("Sorghum.mdb")), !c.sql.isEmpty())
+        EXPECT_EQ(QFile::exists(fresh.file("Sorghum.mdb")), existed)
             << "a missing database is never created";
     }
 }
@@ -189,20 +197,15 @@ TEST_F(ShellTest, OkWithWizardOnAsksBeforeSetupWindowShows) {
 
 TEST_F(ShellTest, MainMenuLoadRewritesInitialConditionsForDefaultSoil) {
     loadStartupDefaults(bundle->path(), 2026);
-    const QString name = cropmodel::InitialConditionsFileName(shared().gCeresPath);
-    QFile file(bundle->ceresPath() + name);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray original = file.readAll();
-    file.close();
+    const QString file = bundle->ceresPath() +
+                         cropmodel::InitialConditionsFileName(shared().gCeresPath);
+    const QByteArray original = bytesOf(file);
     const QByteArray firstLine = original.left(original.indexOf('\n') + 1);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(firstLine + "left over from another soil\r\n");
-    file.close();
+    putBytes(file, firstLine + "left over from another soil\r\n");
 
     ASSERT_NE(WindowRegistry::show("ZARNMainMenu"), nullptr);
     EXPECT_TRUE(messages->shown().empty());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray rewritten = file.readAll();
+    const QByteArray rewritten = bytesOf(file);
     EXPECT_TRUE(rewritten.startsWith(firstLine));
     EXPECT_FALSE(rewritten.contains("left over"));
     EXPECT_EQ(rewritten, original) << "the bundled file is the one written for the default soil";

@@ -3,6 +3,7 @@
 // scripted message-box responder.
 #include "shell/messages.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 #include <deque>
@@ -40,6 +41,11 @@ private:
     std::vector<MessageRequest> m_shown;
     MessageResponder m_previous;
 };
+
+// The bytes of a file, or "<missing>" when it cannot be read.
+QByteArray bytesOf(const QString &path);
+// Replaces a file's bytes (a test failure when the file cannot be written).
+void putBytes(const QString &path, const QByteArray &bytes);
 
 // Copies a directory tree; used to build TempBundle.
 bool copyTree(const QString &from, const QString &to);
