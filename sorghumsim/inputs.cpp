@@ -118,8 +118,12 @@ bool isPlainFileName(const std::string &name) {
 
 // ---- Calendar -----------------------------------------------------------------
 
-bool isLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-int daysInYear(int y) { return isLeapYear(y) ? 366 : 365; }
+bool isLeapYear(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+int daysInYear(int y) {
+    return isLeapYear(y) ? 366 : 365;
+}
 
 Date nextDay(Date d) {
     if (d.doy >= daysInYear(d.year))
@@ -176,8 +180,7 @@ std::string findFileNoCase(const std::string &dir, const std::string &name) {
         return exact.string();
     std::vector<std::string> matches;
     for (const auto &entry : fs::directory_iterator(dir, ec)) {
-        if (lower(entry.path().filename().string()) == lower(name) &&
-            entry.is_regular_file(ec))
+        if (lower(entry.path().filename().string()) == lower(name) && entry.is_regular_file(ec))
             matches.push_back(entry.path().string());
     }
     if (matches.empty())
@@ -203,7 +206,8 @@ TextFile readTextFile(const std::string &dir, const std::string &name) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t end = text.find('\n', pos);
-        std::string line = text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        std::string line =
+            text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         f.lines.push_back(line);
@@ -220,13 +224,13 @@ Experiment readLastExperiment(const TextFile &file) {
     const Reader r{file};
     std::size_t count = file.lines.size();
     while (count > 0 && trim(file.lines[count - 1]).empty())
-        --count;   // blank lines at the very end belong to no record
+        --count; // blank lines at the very end belong to no record
     if (count == 0)
         r.fail(0, "the file holds no experiment");
     if (count % 3 != 0)
-        r.fail(static_cast<int>(count), "the last experiment has " + std::to_string(count % 3) +
-                                            " of its 3 lines");
-    const int first = static_cast<int>(count) - 2;   // line number of the record's line 1
+        r.fail(static_cast<int>(count),
+               "the last experiment has " + std::to_string(count % 3) + " of its 3 lines");
+    const int first = static_cast<int>(count) - 2; // line number of the record's line 1
     const std::string &l1 = file.lines[static_cast<std::size_t>(first - 1)];
     const std::string &l2 = file.lines[static_cast<std::size_t>(first)];
 
@@ -237,8 +241,8 @@ Experiment readLastExperiment(const TextFile &file) {
     const std::string year = columns(l1, 5, 2);
     if (!std::isdigit(static_cast<unsigned char>(year[0])) ||
         !std::isdigit(static_cast<unsigned char>(year[1])))
-        r.fail(first, "the year of the experiment code (columns 5-6) is \"" + year +
-                          "\", not two digits");
+        r.fail(first,
+               "the year of the experiment code (columns 5-6) is \"" + year + "\", not two digits");
     e.year = fullYear(std::stoi(year));
     e.title = trim(columns(l1, 10, 40));
 
@@ -367,7 +371,7 @@ SoilProfile readSoilProfile(const TextFile &file) {
         if (!(l.ll < l.dul && l.dul <= l.sat))
             r.fail(lineNo, "water limits must satisfy LL < DUL <= SAT");
         if (l.bd <= 0)
-            l.bd = 1.3;   // a profile without bulk density
+            l.bd = 1.3; // a profile without bulk density
         r.range(l.bd, 0.1, 3, lineNo, "BD (g/cm3)");
         p.layers.push_back(l);
     }
@@ -459,7 +463,8 @@ Weather readWeather(const TextFile &file) {
             r.fail(lineNo, "year \"" + t[1] + "\" is not a whole number");
         const Date d{fullYear(static_cast<int>(yearField)), static_cast<int>(doy)};
         if (doy != std::floor(doy) || d.doy < 1 || d.doy > daysInYear(d.year))
-            r.fail(lineNo, "day of year " + dayText + " does not exist in " + std::to_string(d.year));
+            r.fail(lineNo,
+                   "day of year " + dayText + " does not exist in " + std::to_string(d.year));
         WeatherDay day;
         day.line = lineNo;
         day.radiation = r.number(radText, lineNo, "radiation");

@@ -35,7 +35,8 @@ ModelInputs readInputs(const std::string &dir) {
     in.weather = readWeather(readTextFile(dir, in.experiment.weatherFile));
     if (!in.weather.hasLatitude)
         in.notes.push_back("the weather file gives no latitude: " +
-                           std::to_string(static_cast<int>(kDefaultLatitude)) + " degrees north is used");
+                           std::to_string(static_cast<int>(kDefaultLatitude)) +
+                           " degrees north is used");
 
     if (in.management.irrigation == Irrigation::Schedule)
         in.irrigationEvents = readSchedule(readTextFile(dir, "irrigate.sg6"));

@@ -21,8 +21,12 @@
 namespace sorghumsim {
 
 const char *stageName(int stage) {
-    static const char *names[] = {"SOWING",            "EMERGENCE", "END JUVENILE PHASE",
-                                  "FLORAL INITIATION", "FLOWERING", "PHYSIOLOGICAL MATURITY"};
+    static const char *names[] = {"SOWING",
+                                  "EMERGENCE",
+                                  "END JUVENILE PHASE",
+                                  "FLORAL INITIATION",
+                                  "FLOWERING",
+                                  "PHYSIOLOGICAL MATURITY"};
     return stage >= 0 && stage < StageCount ? names[stage] : "";
 }
 
@@ -61,14 +65,16 @@ double degreeDays(double tmean) {
 double potentialEt(double radiation, double tmean) {
     const double es = 0.6108 * std::exp(17.27 * tmean / (tmean + 237.3));
     const double slope = 4098 * es / ((tmean + 237.3) * (tmean + 237.3));
-    const double gamma = 0.066;   // kPa/degC
-    const double lambda = 2.45;   // MJ/kg
+    const double gamma = 0.066; // kPa/degC
+    const double lambda = 2.45; // MJ/kg
     return std::max(0.0, kPriestleyTaylor * slope / (slope + gamma) * kNetRadiationFraction *
                              radiation / lambda);
 }
 
 // Leaf area of one unit of the largest canopy, by degree-days since emergence.
-double leafCurve(double tt) { return 1.0 / (1.0 + std::exp(-(tt - kLeafMidpoint) / kLeafSpread)); }
+double leafCurve(double tt) {
+    return 1.0 / (1.0 + std::exp(-(tt - kLeafMidpoint) / kLeafSpread));
+}
 
 // Crowding: leaf area per plant times density, saturating towards kCanopyLaiLimit.
 double largestLai(double density) {
@@ -84,10 +90,10 @@ double criticalNitrogen(double biomass) {
 }
 
 struct Layer {
-    double top = 0, bottom = 0;   // cm
-    double mm = 0;                // thickness in mm
+    double top = 0, bottom = 0; // cm
+    double mm = 0;              // thickness in mm
     double ll = 0, dul = 0, sat = 0, bd = 0;
-    double theta = 0;             // cm3/cm3
+    double theta = 0; // cm3/cm3
 };
 
 class Soil {
@@ -189,8 +195,8 @@ public:
         Layer &top = m_layers.front();
         const double airDry = top.ll / 2;
         const double relative = std::clamp((top.theta - airDry) / (top.dul - airDry), 0.0, 1.0);
-        const double e = std::min(potential * relative * relative,
-                                  std::max(0.0, top.theta - airDry) * top.mm);
+        const double e =
+            std::min(potential * relative * relative, std::max(0.0, top.theta - airDry) * top.mm);
         top.theta -= e / top.mm;
         return e;
     }
@@ -270,15 +276,16 @@ SeasonResult simulate(const ModelInputs &in) {
     {
         double top = 0;
         for (const auto &l : in.initial) {
-            soilN += (l.nh4 + l.no3) * soil.bulkDensityAt(top + l.thickness / 2) * l.thickness * 0.1;
+            soilN +=
+                (l.nh4 + l.no3) * soil.bulkDensityAt(top + l.thickness / 2) * l.thickness * 0.1;
             top += l.thickness;
         }
     }
 
     const double laiMax = largestLai(man.density);
-    int stage = -1;               // not planted yet
-    double stageDegreeDays = 0;   // degree-days since the last stage
-    double induction = 0;         // progress to floral initiation, 0-1
+    int stage = -1;             // not planted yet
+    double stageDegreeDays = 0; // degree-days since the last stage
+    double induction = 0;       // progress to floral initiation, 0-1
     double thermalTime = 0, leafTime = 0;
     double lai = 0, laiAtFlowering = 0, biomass = 0, cropN = 0;
     double rootDepth = 0, nitrogenFactor = 1;
@@ -367,13 +374,14 @@ SeasonResult simulate(const ModelInputs &in) {
                        std::min(leafFactor, nitrogenFactor);
                 leafTime = next;
             } else {
-                const double fill = std::min(1.0, (stageDegreeDays + r.degreeDays) / gen.fillDegreeDays);
+                const double fill =
+                    std::min(1.0, (stageDegreeDays + r.degreeDays) / gen.fillDegreeDays);
                 lai = laiAtFlowering * (1 - kLeafSenescence * fill);
             }
             const double intercepted =
                 kParFraction * w.radiation * (1 - std::exp(-kExtinction * lai));
-            const double temperature =
-                std::clamp((tmean - kBaseTemperature) / (kRueFullTemperature - kBaseTemperature), 0.0, 1.0);
+            const double temperature = std::clamp(
+                (tmean - kBaseTemperature) / (kRueFullTemperature - kBaseTemperature), 0.0, 1.0);
             biomass += kRadiationUseEfficiency * intercepted * temperature * growthFactor;
         }
 
@@ -410,7 +418,8 @@ SeasonResult simulate(const ModelInputs &in) {
             if (stage == EndJuvenile) {
                 // Long days delay initiation: each hour of photoperiod above
                 // the optimum adds "speed of development" degree-days.
-                const double length = kInductionBaseDegreeDays +
+                const double length =
+                    kInductionBaseDegreeDays +
                     gen.photoperiodDelay * std::max(0.0, r.photoperiod - gen.optimalPhotoperiod);
                 induction += r.degreeDays / length;
                 if (induction >= 1) {
@@ -418,10 +427,11 @@ SeasonResult simulate(const ModelInputs &in) {
                     stageDegreeDays = 0;
                 }
             } else {
-                const double need = stage == Sowing ? kEmergenceDegreeDays + kEmergencePerCm * man.plantingDepth
-                                  : stage == Emergence ? gen.juvenileDegreeDays
-                                  : stage == FloralInitiation ? kInitiationToFlowering
-                                  : gen.fillDegreeDays;
+                const double need = stage == Sowing
+                                        ? kEmergenceDegreeDays + kEmergencePerCm * man.plantingDepth
+                                    : stage == Emergence        ? gen.juvenileDegreeDays
+                                    : stage == FloralInitiation ? kInitiationToFlowering
+                                                                : gen.fillDegreeDays;
                 if (stageDegreeDays >= need) {
                     next = stage + 1;
                     stageDegreeDays = next == EndJuvenile ? 0 : stageDegreeDays - need;

@@ -12,8 +12,7 @@ namespace sorghumsim {
 
 namespace {
 
-template <typename... Args>
-std::string fmt(const char *format, Args... args) {
+template <typename... Args> std::string fmt(const char *format, Args... args) {
     char buf[512];
     std::snprintf(buf, sizeof buf, format, args...);
     return buf;
@@ -21,10 +20,14 @@ std::string fmt(const char *format, Args... args) {
 
 const char *irrigationText(Irrigation i) {
     switch (i) {
-    case Irrigation::None: return "None";
-    case Irrigation::Schedule: return "User Defined (irrigate.sg6)";
-    case Irrigation::Automatic: return "Automatic";
-    case Irrigation::NoStress: return "No Stress";
+    case Irrigation::None:
+        return "None";
+    case Irrigation::Schedule:
+        return "User Defined (irrigate.sg6)";
+    case Irrigation::Automatic:
+        return "Automatic";
+    case Irrigation::NoStress:
+        return "No Stress";
     }
     return "";
 }
@@ -35,7 +38,8 @@ std::string labelled(const std::string &label, const std::string &value) {
 }
 
 const char *kTableHead = "  DATE   DOY  GROWTH STAGE              BIOMASS    LAI   DAP  DEG.DAYS";
-const char *kTableUnits = "                                          g/m2              since sowing";
+const char *kTableUnits =
+    "                                          g/m2              since sowing";
 
 std::vector<std::string> prologue(const ModelInputs &in, const SeasonResult &r,
                                   const std::string &file, const std::string &what) {
@@ -43,22 +47,23 @@ std::vector<std::string> prologue(const ModelInputs &in, const SeasonResult &r,
     const auto &m = in.management;
     const auto &g = in.genetics;
     std::vector<std::string> out;
-    out.push_back("*SORGHUMSIM  stand-in sweet sorghum model (teaching and testing, not calibrated)");
+    out.push_back(
+        "*SORGHUMSIM  stand-in sweet sorghum model (teaching and testing, not calibrated)");
     out.push_back("*" + file + "     " + what);
     out.push_back("");
     out.push_back(labelled("Experiment", e.code + " " + e.title));
-    out.push_back(labelled("Weather file", in.weather.fileName +
-                                               fmt(", latitude %.2f", r.latitude)));
+    out.push_back(
+        labelled("Weather file", in.weather.fileName + fmt(", latitude %.2f", r.latitude)));
     out.push_back(labelled("Soil", in.soil.description));
     out.push_back(labelled("Variety", fmt("%d %s", g.number, g.name.c_str())));
-    out.push_back(labelled("Genetics",
-                           fmt("juvenile %.1f, photoperiod %.2f h (+%.2f per h), fill %.2f degree-days",
-                               g.juvenileDegreeDays, g.optimalPhotoperiod, g.photoperiodDelay,
-                               g.fillDegreeDays)));
-    out.push_back(labelled("Irrigation",
-                           fmt("%d %s", static_cast<int>(m.irrigation), irrigationText(m.irrigation))));
+    out.push_back(labelled(
+        "Genetics",
+        fmt("juvenile %.1f, photoperiod %.2f h (+%.2f per h), fill %.2f degree-days",
+            g.juvenileDegreeDays, g.optimalPhotoperiod, g.photoperiodDelay, g.fillDegreeDays)));
+    out.push_back(labelled(
+        "Irrigation", fmt("%d %s", static_cast<int>(m.irrigation), irrigationText(m.irrigation))));
     out.push_back(labelled("Nitrogen", m.nitrogen == 1 ? "1 User Defined (soil, fert.sg7)"
-                                                      : "0 No Nitrogen Stress"));
+                                                       : "0 No Nitrogen Stress"));
     out.push_back(labelled("Plant density", fmt("%.2f plants/m2, row spacing %.3f, depth %.2f cm",
                                                 m.density, m.rowSpacing, m.plantingDepth)));
     out.push_back(labelled("Simulation start", isoDate(r.start)));
@@ -111,26 +116,28 @@ std::vector<std::vector<std::string>> buildOutputs(const ModelInputs &in, const 
     // OUT2.SG: daily growth from planting
     auto &o2 = files[1];
     o2 = prologue(in, r, "OUT2.SG", "Daily growth");
-    o2.push_back("  DATE   DOY  DAP   DEG.D  TT.SUM  PHOTOP    LAI  BIOMASS  WSTRESS  NSTRESS  STAGE");
+    o2.push_back(
+        "  DATE   DOY  DAP   DEG.D  TT.SUM  PHOTOP    LAI  BIOMASS  WSTRESS  NSTRESS  STAGE");
     o2.push_back("                    Cd/d      Cd       h              g/m2");
     for (const auto &d : r.days)
         if (d.dap >= 0)
             o2.push_back(dayStart(d) + fmt(" %7.1f %7.0f %7.2f %6.2f %8.1f %8.2f %8.2f  %s",
-                                          d.degreeDays, d.thermalTime, d.photoperiod, d.lai,
-                                          d.biomass, d.waterStress, d.nitrogenStress,
-                                          stageShortName(d.stage)));
+                                           d.degreeDays, d.thermalTime, d.photoperiod, d.lai,
+                                           d.biomass, d.waterStress, d.nitrogenStress,
+                                           stageShortName(d.stage)));
     appendMaturity(o2, r);
 
     // OUT3.SG: daily water balance from the simulation start
     auto &o3 = files[2];
     o3 = prologue(in, r, "OUT3.SG", "Daily water balance (mm)");
-    o3.push_back("  DATE   DOY  DAP   RAIN  IRRIG    PET   EVAP  TRANSP  DRAIN   SOILW  EXTRACT  ROOTCM  WSTRESS");
+    o3.push_back("  DATE   DOY  DAP   RAIN  IRRIG    PET   EVAP  TRANSP  DRAIN   SOILW  EXTRACT  "
+                 "ROOTCM  WSTRESS");
     double rain = 0, irrigation = 0, evaporation = 0, transpiration = 0, drainage = 0;
     for (const auto &d : r.days) {
-        o3.push_back(dayStart(d) + fmt(" %6.1f %6.1f %6.2f %6.2f %7.2f %6.1f %7.1f %8.1f %7.1f %8.2f",
-                                      d.rain, d.irrigation, d.potentialEt, d.evaporation,
-                                      d.transpiration, d.drainage, d.soilWater, d.extractable,
-                                      d.rootDepth, d.waterStress));
+        o3.push_back(dayStart(d) +
+                     fmt(" %6.1f %6.1f %6.2f %6.2f %7.2f %6.1f %7.1f %8.1f %7.1f %8.2f", d.rain,
+                         d.irrigation, d.potentialEt, d.evaporation, d.transpiration, d.drainage,
+                         d.soilWater, d.extractable, d.rootDepth, d.waterStress));
         rain += d.rain;
         irrigation += d.irrigation;
         evaporation += d.evaporation;
@@ -149,9 +156,9 @@ std::vector<std::vector<std::string>> buildOutputs(const ModelInputs &in, const 
     for (const auto &d : r.days)
         if (d.dap >= 0) {
             o4.push_back(dayStart(d) + fmt(" %7.1f %6.1f %7.2f %7.1f %7.1f %6.2f %8.2f", d.soilN,
-                                          d.fertiliser, d.uptake, d.cropN, d.criticalN,
-                                          d.criticalN > 0 ? d.cropN / d.criticalN : 1.0,
-                                          d.nitrogenStress));
+                                           d.fertiliser, d.uptake, d.cropN, d.criticalN,
+                                           d.criticalN > 0 ? d.cropN / d.criticalN : 1.0,
+                                           d.nitrogenStress));
             fertiliser += d.fertiliser;
             uptake += d.uptake;
         }
@@ -160,7 +167,8 @@ std::vector<std::vector<std::string>> buildOutputs(const ModelInputs &in, const 
 
     // OUT5.SG: season summary (listed by the application, not scanned)
     auto &o5 = files[4];
-    o5.push_back("*SORGHUMSIM  stand-in sweet sorghum model (teaching and testing, not calibrated)");
+    o5.push_back(
+        "*SORGHUMSIM  stand-in sweet sorghum model (teaching and testing, not calibrated)");
     o5.push_back("*OUT5.SG     Season summary");
     o5.push_back("");
     o5.push_back(" Experiment " + in.experiment.code + "  " + in.experiment.title);
@@ -206,8 +214,9 @@ void removeOldOutputs(const std::string &dir) {
     for (const auto &p : old) {
         fs::remove(p, ec);
         if (ec)
-            throw std::runtime_error(p.filename().string() + ": cannot remove the output of an earlier run: " +
-                                     ec.message());
+            throw std::runtime_error(
+                p.filename().string() +
+                ": cannot remove the output of an earlier run: " + ec.message());
     }
 }
 
@@ -242,8 +251,8 @@ void writeOutputs(const std::string &dir, const std::vector<std::vector<std::str
         fs::rename(temps[k], finals[k], ec);
         if (ec) {
             discard();
-            throw std::runtime_error(finals[k].filename().string() + ": cannot be written: " +
-                                     ec.message());
+            throw std::runtime_error(finals[k].filename().string() +
+                                     ": cannot be written: " + ec.message());
         }
     }
 }

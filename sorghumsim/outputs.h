@@ -21,9 +21,9 @@
 
 namespace sorghumsim {
 
-inline constexpr int kStageColumn = 14;     // where a stage name begins
-inline constexpr int kBiomassColumn = 38;   // first of the 8 biomass columns
-inline constexpr int kPlantingColumn = 10;  // where "Planting date" begins
+inline constexpr int kStageColumn = 14;    // where a stage name begins
+inline constexpr int kBiomassColumn = 38;  // first of the 8 biomass columns
+inline constexpr int kPlantingColumn = 10; // where "Planting date" begins
 
 // One growth-stage row: date, day of year, stage name, biomass, LAI, days
 // after planting, degree-days since planting.

@@ -9,10 +9,14 @@
 namespace zarn::cropmodel {
 
 namespace {
-int wholeNumber(double x) { return x > -1e9 && x < 1e9 ? int(std::llround(x)) : 0; }
+int wholeNumber(double x) {
+    return x > -1e9 && x < 1e9 ? int(std::llround(x)) : 0;
+}
 } // namespace
 
-bool IsCatalogueEndLine(const QString &line) { return LeadingNumber(column(line, 1, 6)) == -1; }
+bool IsCatalogueEndLine(const QString &line) {
+    return LeadingNumber(column(line, 1, 6)) == -1;
+}
 
 CatalogueSoil FindCatalogueSoilInLines(const QStringList &lines, int soilNumber) {
     CatalogueSoil soil;

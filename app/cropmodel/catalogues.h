@@ -49,8 +49,8 @@ std::vector<LeafGroup> LeafGroupsFromLines(const QStringList &lines);
 // ---- NITROGEN.TOT ----------------------------------------------------------
 
 struct NitrogenRecord {
-    QString line;          // the line as it stands (the window lists it)
-    int treatment = 0;     // columns 10-11
+    QString line;              // the line as it stands (the window lists it)
+    int treatment = 0;         // columns 10-11
     double residueMass = 0;    // columns 13-17
     double residueDepth = 0;   // columns 19-23
     double carbonNitrogen = 0; // columns 25-29

@@ -59,14 +59,24 @@ QStringList linesForRewrite(const QString &ceresDir) {
 
 } // namespace
 
-QString ExperimentRecord::title() const { return column(line1, 10, 40); }
-QString ExperimentRecord::file1() const { return column(line1, 51, 12); }
-QString ExperimentRecord::file2() const { return column(line1, 64, 12); }
+QString ExperimentRecord::title() const {
+    return column(line1, 10, 40);
+}
+QString ExperimentRecord::file1() const {
+    return column(line1, 51, 12);
+}
+QString ExperimentRecord::file2() const {
+    return column(line1, 64, 12);
+}
 QString ExperimentRecord::file(int n) const {
     return n >= 4 && n <= 9 ? column(line2, 1 + (n - 4) * 13, 12) : QString();
 }
-QString ExperimentRecord::fileA() const { return column(line3, 1, 12); }
-QString ExperimentRecord::fileB() const { return column(line3, 14, 12); }
+QString ExperimentRecord::fileA() const {
+    return column(line3, 1, 12);
+}
+QString ExperimentRecord::fileB() const {
+    return column(line3, 14, 12);
+}
 QString ExperimentRecord::out(int n) const {
     return n >= 1 && n <= 6 ? column(line3, 27 + (n - 1) * 8, 7) : QString();
 }
@@ -128,15 +138,16 @@ ExperimentFit FitExperimentFieldsWithCodes(const ExperimentFields &f, const QStr
     const QString file2 = field(F::File2, f.file2, 12, false);
     QStringList files;
     for (int k = 0; k < 6; ++k)
-        files << field(static_cast<F>(static_cast<int>(F::File4) + k), f.files[size_t(k)], 12, false);
+        files << field(static_cast<F>(static_cast<int>(F::File4) + k), f.files[size_t(k)], 12,
+                       false);
     const QString fileA = field(F::FileA, f.fileA, 12, false);
     const QString fileB = field(F::FileB, f.fileB, 12, false);
     QStringList outs;
     for (int k = 0; k < 6; ++k)
         outs << field(static_cast<F>(static_cast<int>(F::Out1) + k), f.outs[size_t(k)], 7, false);
 
-    out.record.line1 = instituteCode + siteCode + year + number + u' ' + title + u' ' + file1 +
-                       u' ' + file2;
+    out.record.line1 =
+        instituteCode + siteCode + year + number + u' ' + title + u' ' + file1 + u' ' + file2;
     out.record.line2 = files.join(u' ');
     out.record.line3 = fileA + u' ' + fileB + u' ' + outs.join(u' ');
     return out;
@@ -144,9 +155,8 @@ ExperimentFit FitExperimentFieldsWithCodes(const ExperimentFields &f, const QStr
 
 ExperimentFit FitExperimentFields(const QString &programDir, const ExperimentFields &fields) {
     const db::Database db = db::Database::open(findFile(programDir, QStringLiteral("Sorghum.mdb")));
-    const QString inst =
-        lookUpCode(db, QStringLiteral("Institutes"), QStringLiteral("Institute"),
-                   QStringLiteral("Inst"), fields.institute, true);
+    const QString inst = lookUpCode(db, QStringLiteral("Institutes"), QStringLiteral("Institute"),
+                                    QStringLiteral("Inst"), fields.institute, true);
     const QString site = lookUpCode(db, QStringLiteral("Sites"), QStringLiteral("Sites"),
                                     QStringLiteral("ShortSite"), fields.site, true);
     return FitExperimentFieldsWithCodes(fields, inst, site);
@@ -155,9 +165,10 @@ ExperimentFit FitExperimentFields(const QString &programDir, const ExperimentFie
 QString WeatherFileName(const QString &ceresDir) {
     requireDirectory(ceresDir);
     if (!fileExists(ceresDir, kExperimentFile))
-        fileError(QStringLiteral("The experiment directory %1 does not exist, so no weather file is "
-                                 "named.")
-                      .arg(QDir::toNativeSeparators(ceresDir + kExperimentFile)));
+        fileError(
+            QStringLiteral("The experiment directory %1 does not exist, so no weather file is "
+                           "named.")
+                .arg(QDir::toNativeSeparators(ceresDir + kExperimentFile)));
     const std::vector<ExperimentRecord> records = ReadExperiments(ceresDir);
     if (records.empty())
         fileError(QStringLiteral("The experiment directory %1 holds no experiment, so no weather "

@@ -24,9 +24,9 @@ struct ExperimentRecord {
     QString line3;
 
     QString code() const { return line1.left(8); }
-    QString title() const;     // line 1 columns 10-49
-    QString file1() const;     // weather file, line 1 columns 51-62
-    QString file2() const;     // line 1 columns 64-75
+    QString title() const; // line 1 columns 10-49
+    QString file1() const; // weather file, line 1 columns 51-62
+    QString file2() const; // line 1 columns 64-75
     // File 4 ... File 9: line 2, 12 columns each from 1, 14, 27, 40, 53, 66.
     QString file(int n) const; // n = 4..9
     QString fileA() const;     // line 3 columns 1-12
@@ -57,28 +57,45 @@ FoundExperiment ReadExperiment(const QString &ceresDir, const QString &code);
 
 // The field texts of the experiment amendment window.
 struct ExperimentFields {
-    QString institute;      // chosen institute name
-    QString site;           // chosen site name
-    QString year;           // "Year (yy)"
-    QString number;         // "Experiment Number(99)"
+    QString institute; // chosen institute name
+    QString site;      // chosen site name
+    QString year;      // "Year (yy)"
+    QString number;    // "Experiment Number(99)"
     QString title;
     QString file1, file2;
     std::array<QString, 6> files; // File 4 ... File 9
     QString fileA, fileB;
-    std::array<QString, 6> outs;  // Out 1 ... Out 6
+    std::array<QString, 6> outs; // Out 1 ... Out 6
 };
 
 // The fields that are compared with their width, in window order.
 enum class ExperimentField {
-    Year, Number, Title, File1, File2, File4, File5, File6, File7, File8, File9,
-    FileA, FileB, Out1, Out2, Out3, Out4, Out5, Out6,
+    Year,
+    Number,
+    Title,
+    File1,
+    File2,
+    File4,
+    File5,
+    File6,
+    File7,
+    File8,
+    File9,
+    FileA,
+    FileB,
+    Out1,
+    Out2,
+    Out3,
+    Out4,
+    Out5,
+    Out6,
 };
 inline constexpr int kExperimentFieldCount = 19;
 
 struct ExperimentFit {
-    ExperimentRecord record;                          // the three lines
+    ExperimentRecord record;                           // the three lines
     std::array<bool, kExperimentFieldCount> tooLong{}; // per ExperimentField
-    bool error = false;                               // some field was too long
+    bool error = false;                                // some field was too long
     QString instituteCode;
     QString siteCode;
 
@@ -90,13 +107,13 @@ struct ExperimentFit {
 // field with blanks behind; a field longer than its width is cut to it and
 // flagged. The caller writes nothing when `error` is set.
 ExperimentFit FitExperimentFieldsWithCodes(const ExperimentFields &fields,
-                                           const QString &instituteCode,
-                                           const QString &siteCode);
+                                           const QString &instituteCode, const QString &siteCode);
 
 // The same, with the codes looked up in Sorghum.mdb of `programDir`: the
 // `Inst` (lower case) of the last Institutes row whose `Institute` equals the
 // chosen name, else the first two characters of the chosen name unchanged;
-// likewise `ShortSite` (lower case) from table Sites. A database that cannot be read throws UserError.
+// likewise `ShortSite` (lower case) from table Sites. A database that cannot be read throws
+// UserError.
 ExperimentFit FitExperimentFields(const QString &programDir, const ExperimentFields &fields);
 
 // The daily weather file of the weather-file viewer: File 1 (line 1 columns

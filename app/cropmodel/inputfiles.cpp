@@ -29,12 +29,13 @@ QString fitted(const QString &file, const QString &field, double value, const QS
     const QString text = FormatNumber(value, pattern);
     const int limit = width < 0 ? int(pattern.size()) : width;
     if (text.size() > limit)
-        fieldError(file, field, text,
-                   QStringLiteral("does not fit in its %1 columns").arg(limit));
+        fieldError(file, field, text, QStringLiteral("does not fit in its %1 columns").arg(limit));
     return text;
 }
 
-QString rightAligned(const QString &text, int width) { return text.rightJustified(width, u' '); }
+QString rightAligned(const QString &text, int width) {
+    return text.rightJustified(width, u' ');
+}
 
 // A number typed as text, right-aligned in 4 columns (blanks dropped).
 QString number4(const QString &file, const QString &field, const QString &text) {
@@ -100,7 +101,8 @@ QStringList CropManagementLines(const CropManagementHeader &h, const CropManagem
     };
     QString line2;
     for (const auto &f : fields)
-        line2 += u' ' + fitted(file, QString::fromLatin1(f.name), f.value, QString::fromLatin1(f.pattern));
+        line2 += u' ' +
+                 fitted(file, QString::fromLatin1(f.name), f.value, QString::fromLatin1(f.pattern));
     return {line1, line2};
 }
 
@@ -219,7 +221,8 @@ void StartSchedule(const QString &ceresDir, ScheduleKind kind, const ScheduleHea
 void AppendScheduleEvent(const QString &ceresDir, ScheduleKind kind, const ScheduleEvent &event) {
     requireDirectory(ceresDir);
     const QString line = ScheduleEventLine(kind, event);
-    appendLines(ceresDir, ScheduleFileName(kind), {line}, QStringLiteral("adding a schedule event"));
+    appendLines(ceresDir, ScheduleFileName(kind), {line},
+                QStringLiteral("adding a schedule event"));
 }
 
 void EndSchedule(const QString &ceresDir, ScheduleKind kind, const ScheduleHeader &header,

@@ -80,14 +80,14 @@ std::optional<CropManagementValues> CropManagementFromLines(const QStringList &l
 // ---- genetics.sg9 ---------------------------------------------------------
 
 struct VarietyValues {
-    double number = 0;            // "##"
-    QString name;                 // as the list shows it
-    double degDaysJuvenile = 0;   // "000.0", written right after the name
-    double photoperiod = 0;       // "00.00", no blank before it
+    double number = 0;             // "##"
+    QString name;                  // as the list shows it
+    double degDaysJuvenile = 0;    // "000.0", written right after the name
+    double photoperiod = 0;        // "00.00", no blank before it
     double speedOfDevelopment = 0; // "000.00"
-    double degDaysMaturity = 0;   // "000.00"
-    double correction1 = 0;       // "00.0"
-    double correction2 = 0;       // "0.00"
+    double degDaysMaturity = 0;    // "000.00"
+    double correction1 = 0;        // "00.0"
+    double correction2 = 0;        // "0.00"
 };
 
 QString VarietyLine(const VarietyValues &values);
@@ -96,10 +96,10 @@ void WriteVariety(const QString &ceresDir, const VarietyValues &values);
 // ---- NITBAL.sg4 -----------------------------------------------------------
 
 struct NitrogenBalance {
-    QString inst;      // gInst
-    QString shortSite; // gShortSite
-    QString yearText;  // the crop-management window's year field
-    double residueMass = 0;   // "0000." each
+    QString inst;           // gInst
+    QString shortSite;      // gShortSite
+    QString yearText;       // the crop-management window's year field
+    double residueMass = 0; // "0000." each
     double residueDepth = 0;
     double carbonNitrogen = 0;
     double residueWeight = 0;
@@ -121,10 +121,10 @@ struct ScheduleHeader {
 };
 
 struct ScheduleEvent {
-    int dayOfYear = 0;  // "000"
-    double amount = 0;  // irrigation: water "####.0" in 6; fertiliser: nitrogen "###.0" in 5
-    double depth = 0;   // fertiliser only: "###.0" in 5
-    double type = 0;    // fertiliser only: "##" in 2
+    int dayOfYear = 0; // "000"
+    double amount = 0; // irrigation: water "####.0" in 6; fertiliser: nitrogen "###.0" in 5
+    double depth = 0;  // fertiliser only: "###.0" in 5
+    double type = 0;   // fertiliser only: "##" in 2
 };
 
 QString ScheduleHeaderLine(const ScheduleHeader &header);

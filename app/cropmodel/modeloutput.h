@@ -8,12 +8,12 @@ namespace zarn::cropmodel {
 
 // What the scan of an output file found.
 struct ModelOutput {
-    QStringList lines;        // every line of the file, in file order
+    QStringList lines; // every line of the file, in file order
     bool maturityFound = false;
-    double yield = 0;         // yield at physiological maturity (the stored number / 100)
-    QString maturityDate;     // columns 1-6 of the maturity line
+    double yield = 0;     // yield at physiological maturity (the stored number / 100)
+    QString maturityDate; // columns 1-6 of the maturity line
     bool sowingFound = false;
-    QString sowingDate;       // the 10 characters from c + 18 of the "Planting date" line
+    QString sowingDate; // the 10 characters from c + 18 of the "Planting date" line
 };
 
 // Reads `fileName` ("OUT1.SG") in `ceresDir`, found whatever the case of its

@@ -75,7 +75,9 @@ QString describeEnd(const ModelRunReport &run) {
 
 } // namespace
 
-bool modelIsRunning() { return g_running; }
+bool modelIsRunning() {
+    return g_running;
+}
 
 QString modelStillRunningText() {
     return QStringLiteral("The crop model is still running. Wait until \"%1\" is shown "
@@ -109,8 +111,8 @@ ModelRunReport runCropModel(SharedState &state) {
     }
 
     ModelRunReport report;
-    const QString dir = state.gCeresPath.isEmpty() ? QDir::currentPath() + QLatin1Char('/')
-                                                   : state.gCeresPath;
+    const QString dir =
+        state.gCeresPath.isEmpty() ? QDir::currentPath() + QLatin1Char('/') : state.gCeresPath;
     report.program = QFileInfo(findFile(dir, kModelProgramName)).absoluteFilePath();
     startAndWait(report, ceresDir.isEmpty() ? QDir::currentPath() : ceresDir);
 
@@ -121,7 +123,9 @@ ModelRunReport runCropModel(SharedState &state) {
     return report;
 }
 
-void setPendingRunReport(const ModelRunReport &report) { g_pending = report; }
+void setPendingRunReport(const ModelRunReport &report) {
+    g_pending = report;
+}
 
 std::optional<ModelRunReport> takePendingRunReport() {
     std::optional<ModelRunReport> r = std::move(g_pending);

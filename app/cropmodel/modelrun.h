@@ -33,12 +33,12 @@ inline const QString kRunRefusedTitle = QStringLiteral("Sorg-INRA");
 
 // What one start of the model left to know.
 struct ModelRunReport {
-    QString program;       // full path of the program looked for
-    bool started = false;  // the process was started
-    QString startProblem;  // why it was not started
-    bool crashed = false;  // it ended abnormally (killed by a signal)
-    int exitCode = 0;      // its exit status when it ended normally
-    QString errorOutput;   // the end of what it wrote to standard error
+    QString program;      // full path of the program looked for
+    bool started = false; // the process was started
+    QString startProblem; // why it was not started
+    bool crashed = false; // it ended abnormally (killed by a signal)
+    int exitCode = 0;     // its exit status when it ended normally
+    QString errorOutput;  // the end of what it wrote to standard error
 };
 
 // True while a model process started by runCropModel has not ended.

@@ -110,7 +110,9 @@ Digits roundedDigits(double value, int places) {
     return d;
 }
 
-bool isDigitPlace(QChar c) { return c == u'0' || c == u'#'; }
+bool isDigitPlace(QChar c) {
+    return c == u'0' || c == u'#';
+}
 
 // Writes the integer section of a pattern with the given digits.
 QString fillInteger(const QString &section, const std::string &digits) {
@@ -179,7 +181,8 @@ QString formatFixed(double value, const QString &pattern) {
         out += u'.';
         out += fillFraction(fracSection, d.fracDigits);
     }
-    const bool zero = d.intDigits.empty() && d.fracDigits.find_first_not_of('0') == std::string::npos;
+    const bool zero =
+        d.intDigits.empty() && d.fracDigits.find_first_not_of('0') == std::string::npos;
     if (value < 0 && !zero)
         out.prepend(u'-');
     return out;

@@ -17,7 +17,8 @@
 namespace zarn::cropmodel {
 
 const std::array<const char *, 12> kSoilParameterFields = {
-    "SALB", "U", "SWCON", "CN2", "TAV", "AMP", "DMOD", "SWCON1", "SWCON2", "SWCON3", "RWUMX", "PHFAC3",
+    "SALB", "U",      "SWCON",  "CN2",    "TAV",   "AMP",
+    "DMOD", "SWCON1", "SWCON2", "SWCON3", "RWUMX", "PHFAC3",
 };
 const std::array<const char *, 12> kSoilLayerFields = {
     "DLAYR", "LL", "DUL", "SAT", "SWINIT", "WR", "BD", "OC", "DNH4", "DNO3", "UK1", "UK2",
@@ -32,28 +33,54 @@ struct Field {
 
 // Columns of the parameter and layer lines of sprofile.tot.
 constexpr std::array<Field, 12> kParameterColumns = {{
-    {1, 6}, {7, 5}, {13, 6}, {20, 6}, {27, 5}, {33, 5}, {39, 3}, {43, 9}, {53, 6}, {60, 5}, {66, 5}, {72, 4},
+    {1, 6},
+    {7, 5},
+    {13, 6},
+    {20, 6},
+    {27, 5},
+    {33, 5},
+    {39, 3},
+    {43, 9},
+    {53, 6},
+    {60, 5},
+    {66, 5},
+    {72, 4},
 }};
 constexpr std::array<Field, 12> kLayerColumns = {{
-    {1, 6}, {7, 6}, {14, 6}, {21, 6}, {28, 6}, {35, 6}, {42, 5}, {48, 5}, {54, 4}, {59, 4}, {64, 4}, {69, 4},
+    {1, 6},
+    {7, 6},
+    {14, 6},
+    {21, 6},
+    {28, 6},
+    {35, 6},
+    {42, 5},
+    {48, 5},
+    {54, 4},
+    {59, 4},
+    {64, 4},
+    {69, 4},
 }};
 
 // Patterns of sprofile.sg2.
 const std::array<const char *, 12> kParameterPatterns = {
-    "00.00", "00.00", "000.00", "000.00", "000.0", "000.0", "0.0", ".0000E+00", "0000.0", "00.00", "00.00", "0.00",
+    "00.00", "00.00",     "000.00", "000.00", "000.0", "000.0",
+    "0.0",   ".0000E+00", "0000.0", "00.00",  "00.00", "0.00",
 };
 const std::array<const char *, 10> kLayerPatterns = {
     "0000.", "00.000", "00.000", "00.000", "00.000", "00.000", "00.00", "00.00", "000.0", "000.0",
 };
 
-template <size_t N> std::array<double, N> readColumns(const QString &line, const std::array<Field, N> &cols) {
+template <size_t N>
+std::array<double, N> readColumns(const QString &line, const std::array<Field, N> &cols) {
     std::array<double, N> values{};
     for (size_t k = 0; k < N; ++k)
         values[k] = LeadingNumber(column(line, cols[k].start, cols[k].width));
     return values;
 }
 
-QString soilDatabasePath(const QString &programDir) { return findFile(programDir, kSoilDatabase); }
+QString soilDatabasePath(const QString &programDir) {
+    return findFile(programDir, kSoilDatabase);
+}
 
 db::Database openSoils(const QString &programDir) {
     return db::Database::open(soilDatabasePath(programDir));
@@ -128,8 +155,8 @@ std::vector<SoilProfile> ParseSoilCatalogue(const QStringList &lines) {
 }
 
 int LoadSoilCatalogueFile(const QString &cataloguePath, const QString &soilsDbPath) {
-    const std::vector<SoilProfile> profiles =
-        ParseSoilCatalogue(readLinesAt(cataloguePath, QStringLiteral("reading the soil catalogue")));
+    const std::vector<SoilProfile> profiles = ParseSoilCatalogue(
+        readLinesAt(cataloguePath, QStringLiteral("reading the soil catalogue")));
     if (!QFileInfo(soilsDbPath).isFile())
         throw UserError(db::kErrorTitle, QStringLiteral("The soil database %1 does not exist.")
                                              .arg(QDir::toNativeSeparators(soilsDbPath)));
@@ -139,9 +166,10 @@ int LoadSoilCatalogueFile(const QString &cataloguePath, const QString &soilsDbPa
                          QString::number(QCoreApplication::applicationPid());
     discard(work);
     if (!QFile::copy(soilsDbPath, work))
-        throw UserError(db::kErrorTitle,
-                        QStringLiteral("The soil database %1 cannot be copied to %2 for loading.")
-                            .arg(QDir::toNativeSeparators(soilsDbPath), QDir::toNativeSeparators(work)));
+        throw UserError(
+            db::kErrorTitle,
+            QStringLiteral("The soil database %1 cannot be copied to %2 for loading.")
+                .arg(QDir::toNativeSeparators(soilsDbPath), QDir::toNativeSeparators(work)));
     QFile::setPermissions(work, QFile::permissions(work) | QFileDevice::WriteOwner);
     try {
         {
@@ -153,9 +181,10 @@ int LoadSoilCatalogueFile(const QString &cataloguePath, const QString &soilsDbPa
         std::filesystem::rename(std::filesystem::path(work.toStdString()),
                                 std::filesystem::path(soilsDbPath.toStdString()), ec);
         if (ec)
-            throw UserError(db::kErrorTitle, QStringLiteral("The soil database %1 cannot be replaced: %2")
-                                                 .arg(QDir::toNativeSeparators(soilsDbPath),
-                                                      QString::fromStdString(ec.message())));
+            throw UserError(db::kErrorTitle,
+                            QStringLiteral("The soil database %1 cannot be replaced: %2")
+                                .arg(QDir::toNativeSeparators(soilsDbPath),
+                                     QString::fromStdString(ec.message())));
     } catch (...) {
         discard(work);
         discard(work + QStringLiteral("-journal"));
@@ -165,7 +194,8 @@ int LoadSoilCatalogueFile(const QString &cataloguePath, const QString &soilsDbPa
 }
 
 int LoadSoilCatalogue(const QString &programDir) {
-    return LoadSoilCatalogueFile(findFile(programDir, kSoilCatalogue), soilDatabasePath(programDir));
+    return LoadSoilCatalogueFile(findFile(programDir, kSoilCatalogue),
+                                 soilDatabasePath(programDir));
 }
 
 QStringList SoilProfileLines(const QString &programDir, int soilNumber) {
@@ -178,8 +208,8 @@ QStringList SoilProfileLines(const QString &programDir, int soilNumber) {
                                              .arg(soilNumber)
                                              .arg(QDir::toNativeSeparators(db.path())));
     QStringList lines;
-    lines << SignedText(soil.number(QStringLiteral("IDUMSL"))) + u' ' + soil.text(QStringLiteral("PEDON")) +
-                 u' ' + soil.text(QStringLiteral("TAXON"));
+    lines << SignedText(soil.number(QStringLiteral("IDUMSL"))) + u' ' +
+                 soil.text(QStringLiteral("PEDON")) + u' ' + soil.text(QStringLiteral("TAXON"));
     QStringList params;
     for (size_t k = 0; k < kSoilParameterFields.size(); ++k)
         params << FormatNumber(soil.number(QString::fromLatin1(kSoilParameterFields[k])),
@@ -229,11 +259,13 @@ QString InitialConditionsFileName(const QString &ceresDir) {
                             QStringLiteral("initial-conditions file name (File 5)"));
 }
 
-QStringList InitialConditionsLines(const QString &firstLine, const std::vector<double> &layerDepths) {
+QStringList InitialConditionsLines(const QString &firstLine,
+                                   const std::vector<double> &layerDepths) {
     QStringList lines{firstLine};
     for (double depth : layerDepths)
-        lines << FormatNumber(depth, QStringLiteral("    00")) + u' ' + QStringLiteral(" 0.100") + u' ' +
-                     QStringLiteral(" 0.1") + u' ' + QStringLiteral(" 0.1") + u' ' + QStringLiteral(" 6.0");
+        lines << FormatNumber(depth, QStringLiteral("    00")) + u' ' + QStringLiteral(" 0.100") +
+                     u' ' + QStringLiteral(" 0.1") + u' ' + QStringLiteral(" 0.1") + u' ' +
+                     QStringLiteral(" 6.0");
     lines << QStringLiteral("   -1. -1.0   -1.0 -1.0 -1.0");
     return lines;
 }

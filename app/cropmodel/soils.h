@@ -70,6 +70,7 @@ QString InitialConditionsFileName(const QString &ceresDir);
 void WriteInitialConditions(const QString &programDir, const QString &ceresDir, int soilNumber);
 
 // The lines written, from the kept first line and the soil's DLAYR values.
-QStringList InitialConditionsLines(const QString &firstLine, const std::vector<double> &layerDepths);
+QStringList InitialConditionsLines(const QString &firstLine,
+                                   const std::vector<double> &layerDepths);
 
 } // namespace zarn::cropmodel

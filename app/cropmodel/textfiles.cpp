@@ -16,10 +16,9 @@ namespace {
 // undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the control characters of
 // the same value, so that they survive a read and a write.
 constexpr char16_t kHighTable[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 char encodeChar(char16_t c) {
@@ -66,14 +65,16 @@ void writeBytes(const QString &path, const QByteArray &bytes, const QString &act
     QSaveFile f(path);
     f.setDirectWriteFallback(false);
     if (!f.open(QIODevice::WriteOnly))
-        fileError(describe(action, path) + QStringLiteral(" cannot be written: ") + f.errorString());
+        fileError(describe(action, path) + QStringLiteral(" cannot be written: ") +
+                  f.errorString());
     if (f.write(bytes) != bytes.size()) {
         const QString why = f.errorString();
         f.cancelWriting();
         fileError(describe(action, path) + QStringLiteral(" cannot be written: ") + why);
     }
     if (!f.commit())
-        fileError(describe(action, path) + QStringLiteral(" cannot be written: ") + f.errorString());
+        fileError(describe(action, path) + QStringLiteral(" cannot be written: ") +
+                  f.errorString());
 }
 
 QString wildcardToRegex(const QString &pattern) {
@@ -91,7 +92,9 @@ QString wildcardToRegex(const QString &pattern) {
 
 } // namespace
 
-void fileError(const QString &text) { throw UserError(kFileErrorTitle, text); }
+void fileError(const QString &text) {
+    throw UserError(kFileErrorTitle, text);
+}
 
 QString fromWindows1252(const QByteArray &bytes) {
     QString out;
@@ -118,9 +121,8 @@ QString findFile(const QString &dir, const QString &name) {
     QDir d(dir);
     if (!d.exists())
         return exact;
-    const QStringList entries =
-        d.entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDir::Name);
+    const QStringList entries = d.entryList(
+        QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &entry : entries)
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return dir + entry;
@@ -203,10 +205,10 @@ int deleteMatching(const QString &dir, const QString &pattern) {
     if (!d.exists())
         fileError(QStringLiteral("The directory ") + QDir::toNativeSeparators(dir) +
                   QStringLiteral(" does not exist (deleting ") + pattern + QStringLiteral(")."));
-    const QRegularExpression rx(wildcardToRegex(pattern), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression rx(wildcardToRegex(pattern),
+                                QRegularExpression::CaseInsensitiveOption);
     int count = 0;
-    const QStringList entries =
-        d.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    const QStringList entries = d.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString &entry : entries) {
         if (!rx.match(entry).hasMatch())
             continue;
@@ -230,9 +232,10 @@ QString checkedPlainName(const QString &name, const QString &sourceFile, const Q
     else if (plain.contains(QChar(0)))
         problem = QStringLiteral("contains a zero character");
     if (!problem.isEmpty())
-        fileError(QStringLiteral("The ") + what + QStringLiteral(" \"") + plain +
-                  QStringLiteral("\" read from ") + sourceFile + QStringLiteral(" ") + problem +
-                  QStringLiteral("; only a plain file name in the crop-model directory is accepted."));
+        fileError(
+            QStringLiteral("The ") + what + QStringLiteral(" \"") + plain +
+            QStringLiteral("\" read from ") + sourceFile + QStringLiteral(" ") + problem +
+            QStringLiteral("; only a plain file name in the crop-model directory is accepted."));
     return plain;
 }
 

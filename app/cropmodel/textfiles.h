@@ -50,14 +50,12 @@ QByteArray joinLines(const QStringList &lines);
 QStringList readLinesAt(const QString &path, const QString &action = QString());
 
 // All lines of `name` in `dir`, found case-insensitively.
-QStringList readLines(const QString &dir, const QString &name,
-                      const QString &action = QString());
+QStringList readLines(const QString &dir, const QString &name, const QString &action = QString());
 
 // Replaces the whole file at `path` with `lines` (temporary file, flush,
 // rename). Creates the file when missing. Throws UserError on failure; the old
 // file is then untouched.
-void writeLinesAt(const QString &path, const QStringList &lines,
-                  const QString &action = QString());
+void writeLinesAt(const QString &path, const QStringList &lines, const QString &action = QString());
 
 // Same for `name` in `dir`: rewrites the existing file whatever the case of
 // its name, or creates dir + name.

@@ -19,7 +19,9 @@
 
 namespace zarn::db {
 
-void fail(const QString &text) { throw UserError(kErrorTitle, text); }
+void fail(const QString &text) {
+    throw UserError(kErrorTitle, text);
+}
 
 namespace {
 
@@ -42,14 +44,17 @@ Column columnFromDeclaration(const QString &name, const QString &declared) {
     Column c;
     c.name = name;
     const QString t = declared.toUpper();
-    if (t.contains(QLatin1String("BOOL")) || t.contains(QLatin1String("YESNO")) || t == QLatin1String("BIT"))
+    if (t.contains(QLatin1String("BOOL")) || t.contains(QLatin1String("YESNO")) ||
+        t == QLatin1String("BIT"))
         c.kind = FieldKind::YesNo;
     else if (t.contains(QLatin1String("INT")))
         c.kind = FieldKind::Integer;
-    else if (t.contains(QLatin1String("CHAR")) || t.contains(QLatin1String("CLOB")) || t.contains(QLatin1String("TEXT")))
+    else if (t.contains(QLatin1String("CHAR")) || t.contains(QLatin1String("CLOB")) ||
+             t.contains(QLatin1String("TEXT")))
         c.kind = FieldKind::Text;
-    else if (t.contains(QLatin1String("REAL")) || t.contains(QLatin1String("FLOA")) || t.contains(QLatin1String("DOUB")) ||
-             t.contains(QLatin1String("NUM")) || t.contains(QLatin1String("DEC")) || t.contains(QLatin1String("CURRENCY")) ||
+    else if (t.contains(QLatin1String("REAL")) || t.contains(QLatin1String("FLOA")) ||
+             t.contains(QLatin1String("DOUB")) || t.contains(QLatin1String("NUM")) ||
+             t.contains(QLatin1String("DEC")) || t.contains(QLatin1String("CURRENCY")) ||
              t.contains(QLatin1String("MONEY")))
         c.kind = FieldKind::Number;
     else
@@ -65,9 +70,18 @@ Column columnFromDeclaration(const QString &name, const QString &declared) {
 
 bool isNumericType(const QVariant &v) {
     switch (v.typeId()) {
-    case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong: case QMetaType::ULongLong:
-    case QMetaType::Double: case QMetaType::Float: case QMetaType::Short: case QMetaType::UShort:
-    case QMetaType::Long: case QMetaType::ULong: case QMetaType::Char: case QMetaType::SChar:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::Char:
+    case QMetaType::SChar:
     case QMetaType::UChar:
         return true;
     default:
@@ -94,7 +108,9 @@ std::optional<bool> parseYesNo(const QString &text) {
     return std::nullopt;
 }
 
-QString numberText(double d) { return QString::number(d, 'g', 15); }
+QString numberText(double d) {
+    return QString::number(d, 'g', 15);
+}
 
 qint64 roundedWhole(double d) {
     if (d >= 9.2e18)
@@ -175,10 +191,12 @@ struct Connection {
     QString tableName(const QString &table) const {
         requireOpen();
         QSqlQuery q(db());
-        q.prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"));
+        q.prepare(QStringLiteral(
+            "SELECT name FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"));
         q.addBindValue(table);
         if (!q.exec())
-            fail(QStringLiteral("The tables of %1 cannot be read: %2").arg(path, q.lastError().text()));
+            fail(QStringLiteral("The tables of %1 cannot be read: %2")
+                     .arg(path, q.lastError().text()));
         return q.next() ? q.value(0).toString() : QString();
     }
 
@@ -192,7 +210,8 @@ struct Connection {
     std::vector<Column> columns(const QString &table) const {
         QSqlQuery q(db());
         if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(table))))
-            fail(QStringLiteral("The fields of table %1 of %2 cannot be read: %3").arg(table, path, q.lastError().text()));
+            fail(QStringLiteral("The fields of table %1 of %2 cannot be read: %3")
+                     .arg(table, path, q.lastError().text()));
         std::vector<Column> cols;
         while (q.next())
             cols.push_back(columnFromDeclaration(q.value(1).toString(), q.value(2).toString()));
@@ -205,16 +224,19 @@ struct Connection {
     // the part after the dot. Indexes SQLite makes by itself are left out.
     QList<QPair<QString, QString>> indexes(const QString &table) const {
         QSqlQuery q(db());
-        q.prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = ? "
-                                 "AND name NOT LIKE 'sqlite_autoindex_%' ORDER BY name"));
+        q.prepare(
+            QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = ? "
+                           "AND name NOT LIKE 'sqlite_autoindex_%' ORDER BY name"));
         q.addBindValue(table);
         if (!q.exec())
-            fail(QStringLiteral("The indexes of table %1 of %2 cannot be read: %3").arg(table, path, q.lastError().text()));
+            fail(QStringLiteral("The indexes of table %1 of %2 cannot be read: %3")
+                     .arg(table, path, q.lastError().text()));
         QList<QPair<QString, QString>> names;
         const QString prefix = table + QLatin1Char('.');
         while (q.next()) {
             const QString stored = q.value(0).toString();
-            const QString shown = stored.startsWith(prefix, Qt::CaseInsensitive) ? stored.mid(prefix.size()) : stored;
+            const QString shown =
+                stored.startsWith(prefix, Qt::CaseInsensitive) ? stored.mid(prefix.size()) : stored;
             names.append({shown, stored});
         }
         return names;
@@ -235,7 +257,7 @@ struct CursorState {
 
     std::vector<qint64> ids; // rowids in table order
     QHash<qint64, QVariantList> cache;
-    int pos = 0;             // -1 BOF, ids.size() EOF
+    int pos = 0; // -1 BOF, ids.size() EOF
     bool afterDelete = false;
     bool noMatch = false;
     std::optional<Pending> pending;
@@ -258,7 +280,8 @@ struct CursorState {
     int column(const QString &field) const {
         const auto it = colByName.constFind(field.toLower());
         if (it == colByName.constEnd())
-            fail(QStringLiteral("The field %1 does not exist in table %2 of %3.").arg(field, table, conn->path));
+            fail(QStringLiteral("The field %1 does not exist in table %2 of %3.")
+                     .arg(field, table, conn->path));
         return it.value();
     }
 
@@ -266,8 +289,10 @@ struct CursorState {
         if (hasCurrent())
             return;
         if (field.isEmpty())
-            fail(QStringLiteral("There is no current record in table %1 of %2.").arg(table, conn->path));
-        fail(QStringLiteral("There is no current record in table %1 of %2 to read the field %3 from.")
+            fail(QStringLiteral("There is no current record in table %1 of %2.")
+                     .arg(table, conn->path));
+        fail(QStringLiteral(
+                 "There is no current record in table %1 of %2 to read the field %3 from.")
                  .arg(table, conn->path, field));
     }
 
@@ -275,7 +300,8 @@ struct CursorState {
         QSqlQuery q(conn->db());
         q.setForwardOnly(true);
         if (!q.exec(QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(quoted(table))))
-            fail(QStringLiteral("The table %1 of %2 cannot be read: %3").arg(table, conn->path, q.lastError().text()));
+            fail(QStringLiteral("The table %1 of %2 cannot be read: %3")
+                     .arg(table, conn->path, q.lastError().text()));
         ids.clear();
         while (q.next())
             ids.push_back(q.value(0).toLongLong());
@@ -287,11 +313,13 @@ struct CursorState {
         const int last = std::min(count() - 1, first + kBlock - 1);
         QSqlQuery q(conn->db());
         q.setForwardOnly(true);
-        q.prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid BETWEEN ? AND ?").arg(quoted(table)));
+        q.prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid BETWEEN ? AND ?")
+                      .arg(quoted(table)));
         q.addBindValue(ids[size_t(first)]);
         q.addBindValue(ids[size_t(last)]);
         if (!q.exec())
-            fail(QStringLiteral("The table %1 of %2 cannot be read: %3").arg(table, conn->path, q.lastError().text()));
+            fail(QStringLiteral("The table %1 of %2 cannot be read: %3")
+                     .arg(table, conn->path, q.lastError().text()));
         while (q.next()) {
             QVariantList row;
             row.reserve(int(cols.size()));
@@ -306,7 +334,8 @@ struct CursorState {
         q.prepare(QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoted(table)));
         q.addBindValue(rowid);
         if (!q.exec())
-            fail(QStringLiteral("The table %1 of %2 cannot be read: %3").arg(table, conn->path, q.lastError().text()));
+            fail(QStringLiteral("The table %1 of %2 cannot be read: %3")
+                     .arg(table, conn->path, q.lastError().text()));
         if (!q.next()) {
             cache.remove(rowid);
             return;
@@ -322,7 +351,8 @@ struct CursorState {
         if (!cache.contains(id))
             fetchBlock(pos);
         if (!cache.contains(id)) // deleted by someone else since the cursor was opened
-            fail(QStringLiteral("The current record of table %1 of %2 was deleted.").arg(table, conn->path));
+            fail(QStringLiteral("The current record of table %1 of %2 was deleted.")
+                     .arg(table, conn->path));
         return cache[id];
     }
 
@@ -346,8 +376,8 @@ struct CursorState {
             fail(QStringLiteral("The field %1 of table %2 in %3 takes %4; \"%5\" is not accepted.")
                      .arg(col.name, table, conn->path, what, valueText(v)));
         };
-        const bool isText = v.typeId() == QMetaType::QString || v.typeId() == QMetaType::QByteArray ||
-                            v.typeId() == QMetaType::QChar;
+        const bool isText = v.typeId() == QMetaType::QString ||
+                            v.typeId() == QMetaType::QByteArray || v.typeId() == QMetaType::QChar;
         switch (col.kind) {
         case FieldKind::Text: {
             QString t;
@@ -367,7 +397,8 @@ struct CursorState {
             if (v.typeId() == QMetaType::Bool) {
                 d = v.toBool() ? -1 : 0;
             } else if (isNumericType(v)) {
-                if (col.kind == FieldKind::Integer && v.typeId() != QMetaType::Double && v.typeId() != QMetaType::Float)
+                if (col.kind == FieldKind::Integer && v.typeId() != QMetaType::Double &&
+                    v.typeId() != QMetaType::Float)
                     return v.toLongLong();
                 d = v.toDouble();
                 if (!std::isfinite(d))
@@ -410,33 +441,39 @@ struct CursorState {
         QSqlDatabase d = conn->db();
         if (conn->inTransaction) { // one statement is atomic; the Transaction decides on the rest
             if (!q.exec())
-                fail(QStringLiteral("%1 in table %2 of %3 failed: %4").arg(what, table, conn->path, q.lastError().text()));
+                fail(QStringLiteral("%1 in table %2 of %3 failed: %4")
+                         .arg(what, table, conn->path, q.lastError().text()));
             const qint64 inserted = q.lastInsertId().toLongLong();
             const int affected = q.numRowsAffected();
             q.finish();
             if (needsRow && affected == 0)
-                fail(QStringLiteral("%1 in table %2 of %3 failed: the record no longer exists.").arg(what, table, conn->path));
+                fail(QStringLiteral("%1 in table %2 of %3 failed: the record no longer exists.")
+                         .arg(what, table, conn->path));
             return inserted;
         }
         if (!d.transaction())
-            fail(QStringLiteral("%1 in table %2 of %3 cannot start: %4").arg(what, table, conn->path, d.lastError().text()));
+            fail(QStringLiteral("%1 in table %2 of %3 cannot start: %4")
+                     .arg(what, table, conn->path, d.lastError().text()));
         if (!q.exec()) {
             const QString err = q.lastError().text();
             q.finish();
             d.rollback();
-            fail(QStringLiteral("%1 in table %2 of %3 failed: %4").arg(what, table, conn->path, err));
+            fail(QStringLiteral("%1 in table %2 of %3 failed: %4")
+                     .arg(what, table, conn->path, err));
         }
         const qint64 inserted = q.lastInsertId().toLongLong();
         const int affected = q.numRowsAffected();
         q.finish();
         if (needsRow && affected == 0) {
             d.rollback();
-            fail(QStringLiteral("%1 in table %2 of %3 failed: the record no longer exists.").arg(what, table, conn->path));
+            fail(QStringLiteral("%1 in table %2 of %3 failed: the record no longer exists.")
+                     .arg(what, table, conn->path));
         }
         if (!d.commit()) {
             const QString err = d.lastError().text();
             d.rollback();
-            fail(QStringLiteral("%1 in table %2 of %3 failed: %4").arg(what, table, conn->path, err));
+            fail(QStringLiteral("%1 in table %2 of %3 failed: %4")
+                     .arg(what, table, conn->path, err));
         }
         return inserted;
     }
@@ -472,23 +509,31 @@ Database Database::open(const QString &path) {
         QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn->name);
         conn->open = true; // from here the connection is removed again on failure
         if (!d.isValid())
-            fail(QStringLiteral("The database file %1 cannot be opened: the SQLite driver is missing.").arg(path));
+            fail(QStringLiteral(
+                     "The database file %1 cannot be opened: the SQLite driver is missing.")
+                     .arg(path));
         // mode=rw: open an existing file for reading and writing, never create one.
         d.setDatabaseName(QUrl::fromLocalFile(fi.absoluteFilePath()).toString(QUrl::FullyEncoded) +
                           QStringLiteral("?mode=rw"));
         d.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
         if (!d.open())
-            fail(QStringLiteral("The database file %1 cannot be opened: %2").arg(path, d.lastError().text()));
+            fail(QStringLiteral("The database file %1 cannot be opened: %2")
+                     .arg(path, d.lastError().text()));
         QSqlQuery q(d);
         if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-            fail(QStringLiteral("The file %1 is not a database that can be read: %2").arg(path, q.lastError().text()));
+            fail(QStringLiteral("The file %1 is not a database that can be read: %2")
+                     .arg(path, q.lastError().text()));
     }
     return Database(std::move(conn));
 }
 
-const QString &Database::path() const { return m_conn->path; }
+const QString &Database::path() const {
+    return m_conn->path;
+}
 
-bool Database::isOpen() const { return m_conn && m_conn->open; }
+bool Database::isOpen() const {
+    return m_conn && m_conn->open;
+}
 
 void Database::close() {
     if (m_conn)
@@ -500,13 +545,17 @@ QSqlDatabase Database::connection() const {
     return m_conn->db();
 }
 
-bool Database::hasTable(const QString &table) const { return !m_conn->tableName(table).isEmpty(); }
+bool Database::hasTable(const QString &table) const {
+    return !m_conn->tableName(table).isEmpty();
+}
 
 QStringList Database::tableNames() const {
     m_conn->requireOpen();
     QSqlQuery q(m_conn->db());
-    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' ORDER BY rowid")))
-        fail(QStringLiteral("The tables of %1 cannot be read: %2").arg(m_conn->path, q.lastError().text()));
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT "
+                               "LIKE 'sqlite_%' ORDER BY rowid")))
+        fail(QStringLiteral("The tables of %1 cannot be read: %2")
+                 .arg(m_conn->path, q.lastError().text()));
     QStringList names;
     while (q.next())
         names << q.value(0).toString();
@@ -555,9 +604,15 @@ void Cursor::close() {
     m_s->closed = true;
 }
 
-const QString &Cursor::table() const { return m_s->table; }
-const QString &Cursor::path() const { return m_s->conn->path; }
-CursorKind Cursor::kind() const { return m_s->kind; }
+const QString &Cursor::table() const {
+    return m_s->table;
+}
+const QString &Cursor::path() const {
+    return m_s->conn->path;
+}
+CursorKind Cursor::kind() const {
+    return m_s->kind;
+}
 
 QStringList Cursor::fieldNames() const {
     QStringList names;
@@ -566,15 +621,31 @@ QStringList Cursor::fieldNames() const {
     return names;
 }
 
-bool Cursor::hasField(const QString &field) const { return m_s->colByName.contains(field.toLower()); }
-FieldKind Cursor::fieldKind(const QString &field) const { return m_s->cols[size_t(m_s->column(field))].kind; }
-int Cursor::fieldWidth(const QString &field) const { return m_s->cols[size_t(m_s->column(field))].width; }
+bool Cursor::hasField(const QString &field) const {
+    return m_s->colByName.contains(field.toLower());
+}
+FieldKind Cursor::fieldKind(const QString &field) const {
+    return m_s->cols[size_t(m_s->column(field))].kind;
+}
+int Cursor::fieldWidth(const QString &field) const {
+    return m_s->cols[size_t(m_s->column(field))].width;
+}
 
-bool Cursor::eof() const { return m_s->count() == 0 || m_s->pos >= m_s->count(); }
-bool Cursor::bof() const { return m_s->count() == 0 || m_s->pos < 0; }
-bool Cursor::hasCurrent() const { return m_s->hasCurrent(); }
-int Cursor::recordCount() const { return m_s->count(); }
-int Cursor::position() const { return m_s->hasCurrent() ? m_s->pos : -1; }
+bool Cursor::eof() const {
+    return m_s->count() == 0 || m_s->pos >= m_s->count();
+}
+bool Cursor::bof() const {
+    return m_s->count() == 0 || m_s->pos < 0;
+}
+bool Cursor::hasCurrent() const {
+    return m_s->hasCurrent();
+}
+int Cursor::recordCount() const {
+    return m_s->count();
+}
+int Cursor::position() const {
+    return m_s->hasCurrent() ? m_s->pos : -1;
+}
 
 void Cursor::moveFirst() {
     m_s->requireUsable();
@@ -595,7 +666,8 @@ void Cursor::moveNext() {
         return;
     }
     if (eof())
-        fail(QStringLiteral("There is no record after the last one in table %1 of %2.").arg(m_s->table, path()));
+        fail(QStringLiteral("There is no record after the last one in table %1 of %2.")
+                 .arg(m_s->table, path()));
     m_s->leaveRecord();
     ++m_s->pos;
 }
@@ -608,7 +680,8 @@ void Cursor::movePrevious() {
         return;
     }
     if (bof())
-        fail(QStringLiteral("There is no record before the first one in table %1 of %2.").arg(m_s->table, path()));
+        fail(QStringLiteral("There is no record before the first one in table %1 of %2.")
+                 .arg(m_s->table, path()));
     m_s->leaveRecord();
     m_s->pos = std::min(m_s->pos, m_s->count()) - 1;
 }
@@ -689,27 +762,34 @@ void Cursor::edit() {
     m_s->pending = detail::Pending{false, {}};
 }
 
-bool Cursor::editing() const { return m_s->pending.has_value(); }
+bool Cursor::editing() const {
+    return m_s->pending.has_value();
+}
 
-void Cursor::cancelUpdate() { m_s->pending.reset(); }
+void Cursor::cancelUpdate() {
+    m_s->pending.reset();
+}
 
 void Cursor::setValue(const QString &field, const QVariant &value) {
     m_s->requireUsable();
     const int c = m_s->column(field);
     if (!m_s->pending)
-        fail(QStringLiteral("The field %1 of table %2 in %3 cannot be written without AddNew or Edit.")
+        fail(QStringLiteral(
+                 "The field %1 of table %2 in %3 cannot be written without AddNew or Edit.")
                  .arg(m_s->cols[size_t(c)].name, m_s->table, path()));
     m_s->pending->values.insert(c, m_s->toStored(c, value));
 }
 
 QVariant Cursor::checkValue(const QString &field, const QVariant &value) const {
-    return fromStored(m_s->cols[size_t(m_s->column(field))], m_s->toStored(m_s->column(field), value));
+    return fromStored(m_s->cols[size_t(m_s->column(field))],
+                      m_s->toStored(m_s->column(field), value));
 }
 
 void Cursor::update() {
     m_s->requireUsable();
     if (!m_s->pending)
-        fail(QStringLiteral("Update without AddNew or Edit in table %1 of %2.").arg(m_s->table, path()));
+        fail(QStringLiteral("Update without AddNew or Edit in table %1 of %2.")
+                 .arg(m_s->table, path()));
     const detail::Pending p = *m_s->pending;
     QList<int> colsSet = p.values.keys();
     std::sort(colsSet.begin(), colsSet.end());
@@ -725,7 +805,8 @@ void Cursor::update() {
                 marks << QStringLiteral("?");
             }
             q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(quoted(m_s->table), names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
+                          .arg(quoted(m_s->table), names.join(QStringLiteral(", ")),
+                               marks.join(QStringLiteral(", "))));
             for (int c : colsSet)
                 q.addBindValue(p.values.value(c));
         }
@@ -748,7 +829,8 @@ void Cursor::update() {
         QStringList sets;
         for (int c : colsSet)
             sets << quoted(m_s->cols[size_t(c)].name) + QStringLiteral(" = ?");
-        q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoted(m_s->table), sets.join(QStringLiteral(", "))));
+        q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                      .arg(quoted(m_s->table), sets.join(QStringLiteral(", "))));
         for (int c : colsSet)
             q.addBindValue(p.values.value(c));
         q.addBindValue(id);
@@ -781,7 +863,8 @@ void Cursor::setIndex(const QString &index) {
             stored = n.second;
         }
     if (stored.isEmpty())
-        fail(QStringLiteral("The index %1 does not exist on table %2 of %3.").arg(index, m_s->table, path()));
+        fail(QStringLiteral("The index %1 does not exist on table %2 of %3.")
+                 .arg(index, m_s->table, path()));
     QSqlQuery q(m_s->conn->db());
     if (!q.exec(QStringLiteral("PRAGMA index_info(%1)").arg(quoted(stored))))
         fail(QStringLiteral("The index %1 of table %2 of %3 cannot be read: %4")
@@ -790,14 +873,17 @@ void Cursor::setIndex(const QString &index) {
     while (q.next()) {
         const int cid = q.value(1).toInt();
         if (cid < 0 || cid >= int(m_s->cols.size()))
-            fail(QStringLiteral("The index %1 of table %2 of %3 is not on plain fields.").arg(shown, m_s->table, path()));
+            fail(QStringLiteral("The index %1 of table %2 of %3 is not on plain fields.")
+                     .arg(shown, m_s->table, path()));
         cols.push_back(cid);
     }
     m_s->indexName = shown;
     m_s->indexCols = cols;
 }
 
-QString Cursor::index() const { return m_s->indexName; }
+QString Cursor::index() const {
+    return m_s->indexName;
+}
 
 QStringList Cursor::indexFields() const {
     QStringList names;
@@ -809,9 +895,11 @@ QStringList Cursor::indexFields() const {
 void Cursor::seek(const QVariantList &keys) {
     m_s->requireUsable();
     if (m_s->indexName.isEmpty())
-        fail(QStringLiteral("A seek in table %1 of %2 needs an index; none is chosen.").arg(m_s->table, path()));
+        fail(QStringLiteral("A seek in table %1 of %2 needs an index; none is chosen.")
+                 .arg(m_s->table, path()));
     if (keys.isEmpty() || keys.size() > int(m_s->indexCols.size()))
-        fail(QStringLiteral("The index %1 of table %2 of %3 has %4 key fields; a seek gave %5 values.")
+        fail(QStringLiteral(
+                 "The index %1 of table %2 of %3 has %4 key fields; a seek gave %5 values.")
                  .arg(m_s->indexName, m_s->table, path())
                  .arg(m_s->indexCols.size())
                  .arg(keys.size()));
@@ -823,7 +911,8 @@ void Cursor::seek(const QVariantList &keys) {
     for (int k = 0; k < int(m_s->indexCols.size()); ++k) {
         const int c = m_s->indexCols[size_t(k)];
         const bool text = m_s->cols[size_t(c)].kind == FieldKind::Text;
-        const QString name = quoted(m_s->cols[size_t(c)].name) + (text ? QStringLiteral(" COLLATE NOCASE") : QString());
+        const QString name = quoted(m_s->cols[size_t(c)].name) +
+                             (text ? QStringLiteral(" COLLATE NOCASE") : QString());
         order << name;
         if (k < keys.size()) {
             QVariant stored = m_s->toStored(c, keys[k]);
@@ -840,7 +929,8 @@ void Cursor::seek(const QVariantList &keys) {
     order << QStringLiteral("rowid");
     QSqlQuery q(m_s->conn->db());
     q.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY %3 LIMIT 1")
-                  .arg(quoted(m_s->table), where.join(QStringLiteral(" AND ")), order.join(QStringLiteral(", "))));
+                  .arg(quoted(m_s->table), where.join(QStringLiteral(" AND ")),
+                       order.join(QStringLiteral(", "))));
     for (const auto &b : binds)
         q.addBindValue(b);
     if (!q.exec())
@@ -855,7 +945,9 @@ void Cursor::seek(const QVariantList &keys) {
         m_s->fetchOne(id);
 }
 
-bool Cursor::noMatch() const { return m_s->noMatch; }
+bool Cursor::noMatch() const {
+    return m_s->noMatch;
+}
 
 // ---------------------------------------------------------------- Transaction
 
@@ -865,7 +957,8 @@ Transaction::Transaction(const Database &db) : m_conn(db.m_conn) {
         fail(QStringLiteral("A transaction on %1 is already open.").arg(m_conn->path));
     QSqlDatabase d = m_conn->db();
     if (!d.transaction())
-        fail(QStringLiteral("A transaction on %1 cannot start: %2").arg(m_conn->path, d.lastError().text()));
+        fail(QStringLiteral("A transaction on %1 cannot start: %2")
+                 .arg(m_conn->path, d.lastError().text()));
     m_conn->inTransaction = true;
 }
 

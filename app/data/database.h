@@ -80,9 +80,10 @@ public:
     Cursor openTableCursor(const QString &table) const;
 
     const QString &path() const;
-    bool hasTable(const QString &table) const;          // case-insensitive
-    QStringList tableNames() const;                     // as stored
-    QStringList fieldNames(const QString &table) const; // in column order; UserError if no such table
+    bool hasTable(const QString &table) const; // case-insensitive
+    QStringList tableNames() const;            // as stored
+    QStringList
+    fieldNames(const QString &table) const; // in column order; UserError if no such table
     // Named indexes of the table, by the names the program uses. An index that
     // would share its name with a table is stored as "<table>.<index>" and
     // listed (and chosen) by the part after the dot.
@@ -114,8 +115,8 @@ public:
     Cursor &operator=(const Cursor &) = delete;
     ~Cursor();
 
-    const QString &table() const;   // the table's name as stored
-    const QString &path() const;    // the database file
+    const QString &table() const; // the table's name as stored
+    const QString &path() const;  // the database file
     CursorKind kind() const;
     QStringList fieldNames() const; // in column order, as stored
     bool hasField(const QString &field) const;
@@ -124,18 +125,18 @@ public:
 
     // --- position ---
     // An opened cursor stands on its first record (EOF and BOF when empty).
-    bool eof() const;           // past the last record (also after a seek without match)
-    bool bof() const;           // before the first record
-    bool hasCurrent() const;    // a record is current: not at BOF or EOF, not just deleted
+    bool eof() const;        // past the last record (also after a seek without match)
+    bool bof() const;        // before the first record
+    bool hasCurrent() const; // a record is current: not at BOF or EOF, not just deleted
     int recordCount() const;
-    int position() const;       // 0-based index of the current record in table order; -1 if none
+    int position() const; // 0-based index of the current record in table order; -1 if none
     void moveFirst();
     void moveLast();
     // Moving drops a pending addNew()/edit() that was not saved, as leaving a
     // record does in a recordset.
-    void moveNext();            // from the last record to EOF; at EOF a UserError
-    void movePrevious();        // from the first record to BOF (from EOF to the last); at BOF a UserError
-    void moveTo(int index);     // 0-based "record index+1"; UserError when out of range
+    void moveNext();     // from the last record to EOF; at EOF a UserError
+    void movePrevious(); // from the first record to BOF (from EOF to the last); at BOF a UserError
+    void moveTo(int index); // 0-based "record index+1"; UserError when out of range
 
     // --- reading (the pending record while addNew/edit is open) ---
     QVariant value(const QString &field) const; // UserError: no such field, no current record
@@ -145,12 +146,12 @@ public:
     bool yesNo(const QString &field) const;     // Null reads as false
 
     // --- writing ---
-    void addNew();                 // starts a new pending record (fields Null / column default)
-    void edit();                   // starts editing the current record
+    void addNew(); // starts a new pending record (fields Null / column default)
+    void edit();   // starts editing the current record
     void setValue(const QString &field, const QVariant &value); // needs addNew()/edit()
-    void update();                 // saves the pending record; an added record becomes current
-    void cancelUpdate();           // drops the pending record
-    bool editing() const;          // addNew() or edit() is pending
+    void update();        // saves the pending record; an added record becomes current
+    void cancelUpdate();  // drops the pending record
+    bool editing() const; // addNew() or edit() is pending
     // The value as setValue() would store it (converted to the field's kind,
     // text cut to its width), or the UserError setValue() would throw. For
     // writers that go through a Qt SQL model instead of a cursor.
@@ -182,8 +183,12 @@ private:
     std::unique_ptr<detail::CursorState> m_s;
 };
 
-inline Cursor Database::openDynaset(const QString &table) const { return openTable(table, CursorKind::Dynaset); }
-inline Cursor Database::openTableCursor(const QString &table) const { return openTable(table, CursorKind::Table); }
+inline Cursor Database::openDynaset(const QString &table) const {
+    return openTable(table, CursorKind::Dynaset);
+}
+inline Cursor Database::openTableCursor(const QString &table) const {
+    return openTable(table, CursorKind::Table);
+}
 
 // Groups the writes of every cursor of one Database into a single transaction,
 // for actions that write many records (loading a catalogue, importing weather):

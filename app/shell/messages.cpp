@@ -20,11 +20,16 @@ MsgResult defaultAnswer(const MessageRequest &request) {
         return *order.begin();
     };
     switch (request.buttons) {
-    case MsgButtons::Ok: return MsgResult::Ok;
-    case MsgButtons::OkCancel: return pick({MsgResult::Ok, MsgResult::Cancel});
-    case MsgButtons::YesNo: return pick({MsgResult::Yes, MsgResult::No});
-    case MsgButtons::YesNoCancel: return pick({MsgResult::Yes, MsgResult::No, MsgResult::Cancel});
-    case MsgButtons::RetryCancel: return pick({MsgResult::Retry, MsgResult::Cancel});
+    case MsgButtons::Ok:
+        return MsgResult::Ok;
+    case MsgButtons::OkCancel:
+        return pick({MsgResult::Ok, MsgResult::Cancel});
+    case MsgButtons::YesNo:
+        return pick({MsgResult::Yes, MsgResult::No});
+    case MsgButtons::YesNoCancel:
+        return pick({MsgResult::Yes, MsgResult::No, MsgResult::Cancel});
+    case MsgButtons::RetryCancel:
+        return pick({MsgResult::Retry, MsgResult::Cancel});
     case MsgButtons::AbortRetryIgnore:
         return pick({MsgResult::Abort, MsgResult::Retry, MsgResult::Ignore});
     }

@@ -27,7 +27,9 @@ QString programDirectory() {
     return withSlash(QCoreApplication::applicationDirPath());
 }
 
-void setProgramDirectory(const QString &directory) { directoryOverride() = directory; }
+void setProgramDirectory(const QString &directory) {
+    directoryOverride() = directory;
+}
 
 QString wizardButtonCaption(const QString &wizardOn) {
     return wizardOn == QLatin1String("YES") ? QStringLiteral("Set Wizard Off")

@@ -26,9 +26,11 @@ using namespace uxhost;
 namespace {
 
 LayoutSpec reportLayout() {
-    const char* names[8] = {"Variety", "Plots", "Yield", "Revenue", "Sown", "Irrigated", "Site", "Rank"};
-    const std::uint16_t kinds[8] = {UX_KIND_TEXT_A, UX_KIND_INT32_A, UX_KIND_NUMBER, UX_KIND_CURRENCY,
-                                    UX_KIND_DATE,   UX_KIND_BOOLEAN, UX_KIND_TEXT_B, UX_KIND_INT16_A};
+    const char *names[8] = {"Variety", "Plots",     "Yield", "Revenue",
+                            "Sown",    "Irrigated", "Site",  "Rank"};
+    const std::uint16_t kinds[8] = {UX_KIND_TEXT_A,   UX_KIND_INT32_A, UX_KIND_NUMBER,
+                                    UX_KIND_CURRENCY, UX_KIND_DATE,    UX_KIND_BOOLEAN,
+                                    UX_KIND_TEXT_B,   UX_KIND_INT16_A};
     LineSpec heading, values;
     for (int c = 0; c < 8; ++c) {
         const auto position = static_cast<std::int16_t>(c * 1300);
@@ -46,8 +48,8 @@ LayoutSpec reportLayout() {
 }
 
 std::vector<Record> records(std::size_t n) {
-    const char* varieties[] = {"Keller", "Rio", "Dale", "Theis", "M81-E", "Wray", "Topper 76-6"};
-    const char* sites[] = {"North field", "River plot", "Station \"B\"", "Hill"};
+    const char *varieties[] = {"Keller", "Rio", "Dale", "Theis", "M81-E", "Wray", "Topper 76-6"};
+    const char *sites[] = {"North field", "River plot", "Station \"B\"", "Hill"};
     std::vector<Record> out;
     out.reserve(n);
     unsigned x = 12345;
@@ -60,9 +62,11 @@ std::vector<Record> records(std::size_t n) {
         r.emplace_back(std::to_string(next() % 5000));
         std::snprintf(buffer, sizeof buffer, "%.3f", (next() % 1000000) / 1000.0);
         r.emplace_back(buffer);
-        std::snprintf(buffer, sizeof buffer, "%.2f", (static_cast<int>(next() % 2000000) - 500000) / 100.0);
+        std::snprintf(buffer, sizeof buffer, "%.2f",
+                      (static_cast<int>(next() % 2000000) - 500000) / 100.0);
         r.emplace_back(buffer);
-        std::snprintf(buffer, sizeof buffer, "20%02u-%02u-%02u", next() % 30, next() % 12 + 1, next() % 28 + 1);
+        std::snprintf(buffer, sizeof buffer, "20%02u-%02u-%02u", next() % 30, next() % 12 + 1,
+                      next() % 28 + 1);
         r.emplace_back(buffer);
         r.emplace_back(next() % 2 ? "true" : "false");
         r.emplace_back(sites[next() % 4]);
@@ -72,9 +76,9 @@ std::vector<Record> records(std::size_t n) {
     return out;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
     const std::size_t n = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 200000;
     const int repeats = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
     try {
@@ -114,7 +118,7 @@ int main(int argc, char** argv) {
         }
         plugin.terminate();
         return 0;
-    } catch (const std::exception& e) {
+    } catch (const std::exception &e) {
         std::fprintf(stderr, "bench_export_text: %s\n", e.what());
         return 1;
     }

@@ -36,7 +36,9 @@ struct Options {
 };
 
 int usage() {
-    std::fprintf(stderr, "usage: zarn-mkdb --out FILE --sql FILE [--sql FILE ...] [--load-soils sprofile.tot]\n");
+    std::fprintf(
+        stderr,
+        "usage: zarn-mkdb --out FILE --sql FILE [--sql FILE ...] [--load-soils sprofile.tot]\n");
     return 1;
 }
 
@@ -65,7 +67,8 @@ int lineAt(const std::string &text, size_t offset) {
 }
 
 size_t skipBlank(const std::string &text, size_t at) {
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\r' || text[at] == '\n'))
+    while (at < text.size() &&
+           (text[at] == ' ' || text[at] == '\t' || text[at] == '\r' || text[at] == '\n'))
         ++at;
     return at;
 }
@@ -116,9 +119,11 @@ bool exec(sqlite3 *db, const char *sql, const std::string &file, std::string &er
     return true;
 }
 
-bool buildFromSql(const std::string &file, const std::vector<std::string> &sqlFiles, std::string &error) {
+bool buildFromSql(const std::string &file, const std::vector<std::string> &sqlFiles,
+                  std::string &error) {
     sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
         error = file + ": cannot be created: " + (db ? sqlite3_errmsg(db) : "out of memory");
         sqlite3_close(db);
         return false;
@@ -143,7 +148,8 @@ bool buildFromSql(const std::string &file, const std::vector<std::string> &sqlFi
 // and the loader that fills tables Soil and SoilLayers of a Soils database; the
 // call goes here, on the temporary database file `database`, which already holds
 // the schema.
-bool loadSoilCatalogue(const std::string &database, const std::string &catalogue, std::string &error) {
+bool loadSoilCatalogue(const std::string &database, const std::string &catalogue,
+                       std::string &error) {
     try {
         zarn::cropmodel::LoadSoilCatalogueFile(QString::fromStdString(catalogue),
                                                QString::fromStdString(database));
@@ -179,7 +185,8 @@ int main(int argc, char **argv) {
 
     namespace fs = std::filesystem;
     const fs::path out(opt.out);
-    const fs::path tmp = out.parent_path() / (out.filename().string() + ".tmp" + std::to_string(getpid()));
+    const fs::path tmp =
+        out.parent_path() / (out.filename().string() + ".tmp" + std::to_string(getpid()));
     std::error_code ec;
     fs::remove(tmp, ec);
 

@@ -35,11 +35,10 @@ namespace ux {
 
 // Runs `body` and turns an allocation failure into UX_ENOMEM, so that no
 // exception crosses the plug-in boundary.
-template <class Body>
-std::uint32_t guardedCall(Body&& body) noexcept {
+template <class Body> std::uint32_t guardedCall(Body &&body) noexcept {
     try {
         return body();
-    } catch (const std::bad_alloc&) {
+    } catch (const std::bad_alloc &) {
         return UX_ENOMEM;
     } catch (...) {
         return UX_EINVALID;
@@ -47,45 +46,47 @@ std::uint32_t guardedCall(Body&& body) noexcept {
 }
 
 // Value kinds, as classes.
-inline bool isNumberKind(std::uint16_t kind) { return kind <= UX_KIND_CURRENCY; }
+inline bool isNumberKind(std::uint16_t kind) {
+    return kind <= UX_KIND_CURRENCY;
+}
 inline bool isTextKind(std::uint16_t kind) {
     return kind == UX_KIND_TEXT_A || kind == UX_KIND_TEXT_B;
 }
 
 // One level of the group table: its header and footer areas.
 struct GroupAreas {
-    LayoutArea* header = nullptr;
-    LayoutArea* footer = nullptr;
+    LayoutArea *header = nullptr;
+    LayoutArea *footer = nullptr;
 };
 
 class Formatter {
 public:
-    Formatter(void* parent, ReportLayout* layout, std::uint32_t formatIndex);
+    Formatter(void *parent, ReportLayout *layout, std::uint32_t formatIndex);
     virtual ~Formatter();
-    Formatter(const Formatter&) = delete;
-    Formatter& operator=(const Formatter&) = delete;
+    Formatter(const Formatter &) = delete;
+    Formatter &operator=(const Formatter &) = delete;
 
     // --- What the exported functions forward to -----------------------------
     // Options: from the blob, or by dialogs when there is none. 0, 2 or 6.
-    virtual std::uint32_t applyOptions(const void* blob) = 0;
-    virtual std::uint32_t encodeOptions(const void** blob, std::uint16_t* size) = 0;
-    virtual std::uint32_t decodeOptions(void** blob) = 0;
-    virtual std::uint32_t startJob(JobContext* context) = 0;
+    virtual std::uint32_t applyOptions(const void *blob) = 0;
+    virtual std::uint32_t encodeOptions(const void **blob, std::uint16_t *size) = 0;
+    virtual std::uint32_t decodeOptions(void **blob) = 0;
+    virtual std::uint32_t startJob(JobContext *context) = 0;
     virtual std::uint32_t processRecord(std::uint16_t endingLevels, std::uint32_t lastRecord) = 0;
     virtual std::uint32_t endJob() = 0;
     virtual std::uint16_t pageCount() const { return 1; }
-    virtual const char* errorText() const { return nullptr; }
+    virtual const char *errorText() const { return nullptr; }
 
     // --- State, for the plug-ins and their tests ----------------------------
-    void* parentWindow() const { return parent_; }
-    ReportLayout* layout() const { return layout_; }
+    void *parentWindow() const { return parent_; }
+    ReportLayout *layout() const { return layout_; }
     std::uint32_t formatIndex() const { return formatIndex_; }
-    JobContext* job() const { return job_; }
+    JobContext *job() const { return job_; }
     std::uint16_t groupLevels() const { return levels_; }
     int currentLevel() const { return currentLevel_; }
     std::uint32_t recordCount() const { return records_; }
     bool detailsHidden() const { return detailsHidden_; }
-    LayoutArea* detailsArea() const { return details_; }
+    LayoutArea *detailsArea() const { return details_; }
     bool gridMode() const { return layout_ && layout_->mode == UX_LAYOUT_MODE_GRID; }
 
     // The same-number-formats and same-date-formats options of the plug-ins
@@ -108,13 +109,13 @@ protected:
     // Structured walk: opening areas at the start, per record the headers of the
     // levels not yet open, the details and the footers of the ending levels,
     // closing areas at the end. Every BeginArea passes fresh = 1.
-    std::uint32_t structuredStart(JobContext* context);
+    std::uint32_t structuredStart(JobContext *context);
     std::uint32_t structuredRecord(std::uint16_t endingLevels);
     std::uint32_t structuredEnd();
 
     // Flat walk: one output row per record (see flatRecord). readLocale runs
     // before classification at every job start; endRow closes a full row.
-    std::uint32_t flatStart(JobContext* context);
+    std::uint32_t flatStart(JobContext *context);
     std::uint32_t flatRecord(std::uint16_t endingLevels, std::uint32_t lastRecord);
     std::uint32_t flatEnd();
     virtual std::uint32_t readLocale() { return UX_OK; }
@@ -123,48 +124,47 @@ protected:
     // --- Areas and lines ------------------------------------------------------
     // BeginArea, the contents when the area is shown, EndArea (also after a
     // failure); the result is that of the contents.
-    std::uint32_t exportArea(LayoutArea* area, std::uint32_t fresh);
+    std::uint32_t exportArea(LayoutArea *area, std::uint32_t fresh);
     // Lines, or in grid mode for the details area the grid's rows, repeated as
     // many times as the details area's repeat count (once for other kinds).
-    virtual std::uint32_t exportAreaContents(LayoutArea* area);
-    virtual std::uint32_t exportLine(LayoutArea* area, LayoutLine* line) = 0;
+    virtual std::uint32_t exportAreaContents(LayoutArea *area);
+    virtual std::uint32_t exportLine(LayoutArea *area, LayoutLine *line) = 0;
     // One grid row: `columns` cells, a null cell being an empty cell.
-    virtual std::uint32_t exportGridRow(LayoutArea* area, GridRow* row,
-                                        std::uint16_t columns) = 0;
+    virtual std::uint32_t exportGridRow(LayoutArea *area, GridRow *row, std::uint16_t columns) = 0;
 
     // Merges the line's text and field items by position and hands each to
     // exportTextItem / exportFieldItem: the field item goes first only when its
     // position is strictly less (signed), so equal positions put the text item
     // first. A null item fails with 5.
-    std::uint32_t exportLineItems(LayoutLine* line);
-    virtual std::uint32_t exportTextItem(TextItem* item) = 0;
-    virtual std::uint32_t exportFieldItem(FieldItem* item) = 0;
+    std::uint32_t exportLineItems(LayoutLine *line);
+    virtual std::uint32_t exportTextItem(TextItem *item) = 0;
+    virtual std::uint32_t exportFieldItem(FieldItem *item) = 0;
 
     // --- Values -----------------------------------------------------------------
     // 5 for a null item or one without FontMetrics, FieldStyle or
     // FieldDescriptor; else 0. (Hidden items are the caller's test.)
-    static std::uint32_t validateField(const FieldItem* item);
+    static std::uint32_t validateField(const FieldItem *item);
     // The zero test: number kinds whose style suppresses zero ask GetRawValue;
     // `zero` is true when a raw value came back and is zero for its width.
-    std::uint32_t zeroTest(FieldItem* item, bool& zero);
+    std::uint32_t zeroTest(FieldItem *item, bool &zero);
     // A raw value of `kind` is zero (integers of their width, floating 0.0).
-    static bool rawIsZero(std::uint16_t kind, const void* raw);
+    static bool rawIsZero(std::uint16_t kind, const void *raw);
     // The formatting choice: GetRawValue + FormatRawValue with the plug-in's own
     // format record when the options say so, else GetReportValue.
-    std::uint32_t fetchValue(FieldItem* item, ValueText** value, std::uint32_t* repeated);
+    std::uint32_t fetchValue(FieldItem *item, ValueText **value, std::uint32_t *repeated);
     // The number or date format record handed to FormatRawValue (the plug-ins
     // with options supply theirs); null by default.
-    virtual const void* formatRecordFor(FieldItem* item, std::uint16_t kind);
+    virtual const void *formatRecordFor(FieldItem *item, std::uint16_t kind);
     // Whether fetchValue takes the raw path: number kinds with same-number
     // formats off, kind 9 with same-date formats off, in plug-ins with options.
     virtual bool formatsRawValue(std::uint16_t kind) const;
     // The repeat rule: the engine's repeat flag and the item's suppress flag.
-    static bool suppressedRepeat(const FieldItem* item, std::uint32_t repeated) {
+    static bool suppressedRepeat(const FieldItem *item, std::uint32_t repeated) {
         return repeated != 0 && item->suppress_duplicates != 0;
     }
     // The value's text: the piece at 0x1a for text kinds, else the non-null
     // pieces joined in offset order. A null ValueText is the empty text.
-    static void valueText(const ValueText* value, std::uint16_t kind, std::string& out);
+    static void valueText(const ValueText *value, std::uint16_t kind, std::string &out);
 
     // Whether this plug-in offers number and date options (formatting choice).
     bool hasOptions_ = false;
@@ -175,35 +175,35 @@ protected:
     // --- Output -----------------------------------------------------------------
     // Writes `n` bytes through WriteOutput in pieces of at most 65535 bytes
     // (the count is 16-bit); 3 when the engine accepts fewer than asked.
-    std::uint32_t writeBytes(const char* bytes, std::size_t n);
-    std::uint32_t writeText(const char* text);
+    std::uint32_t writeBytes(const char *bytes, std::size_t n);
+    std::uint32_t writeText(const char *text);
     // A run of n spaces as one piece (nothing for n = 0).
     std::uint32_t writeSpaces(std::size_t n);
     // The current output position (SeekOutput origin 1, offset 0).
-    std::uint32_t notePosition(std::uint32_t& position);
+    std::uint32_t notePosition(std::uint32_t &position);
     // Back to a noted position (SeekOutput origin 0).
     std::uint32_t returnToPosition(std::uint32_t position);
 
     // --- Classified areas ----------------------------------------------------
-    LayoutArea* opening0_ = nullptr;
-    LayoutArea* opening1_ = nullptr;
-    LayoutArea* details_ = nullptr;
-    LayoutArea* closing5_ = nullptr;
-    LayoutArea* closing6_ = nullptr;
-    LayoutArea* closing7_ = nullptr;
-    GroupAreas* groups_ = nullptr;  // levels_ + 1 entries; entry 0 unused
+    LayoutArea *opening0_ = nullptr;
+    LayoutArea *opening1_ = nullptr;
+    LayoutArea *details_ = nullptr;
+    LayoutArea *closing5_ = nullptr;
+    LayoutArea *closing6_ = nullptr;
+    LayoutArea *closing7_ = nullptr;
+    GroupAreas *groups_ = nullptr; // levels_ + 1 entries; entry 0 unused
     std::uint16_t levels_ = 0;
     int currentLevel_ = 0;
     std::uint32_t records_ = 0;
     bool detailsHidden_ = false;
 
-    void* parent_;
-    ReportLayout* layout_;
+    void *parent_;
+    ReportLayout *layout_;
     std::uint32_t formatIndex_;
-    JobContext* job_ = nullptr;
+    JobContext *job_ = nullptr;
 
 private:
-    std::uint32_t exportOptional(LayoutArea* area, std::uint32_t fresh) {
+    std::uint32_t exportOptional(LayoutArea *area, std::uint32_t fresh) {
         return area ? exportArea(area, fresh) : UX_OK;
     }
 
@@ -214,13 +214,13 @@ private:
 
 // The instance handle the engine holds is the formatter itself; the exported
 // functions test it for null (result 5) before forwarding to it.
-inline Formatter* formatterOf(UXFInstance* instance) {
-    return reinterpret_cast<Formatter*>(instance);
+inline Formatter *formatterOf(UXFInstance *instance) {
+    return reinterpret_cast<Formatter *>(instance);
 }
-inline UXFInstance* instanceOf(Formatter* formatter) {
-    return reinterpret_cast<UXFInstance*>(formatter);
+inline UXFInstance *instanceOf(Formatter *formatter) {
+    return reinterpret_cast<UXFInstance *>(formatter);
 }
 
-}  // namespace ux
+} // namespace ux
 
-#endif  // UX_FORMATTER_H
+#endif // UX_FORMATTER_H

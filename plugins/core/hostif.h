@@ -62,25 +62,25 @@ extern "C" {
 /* ------------------------------------------------------------------------- */
 
 /* Control kinds (also the kinds of the dialog resources, resources.h). */
-#define UXHOST_CONTROL_LABEL 1        /* static text */
-#define UXHOST_CONTROL_EDIT 2         /* single-line edit box */
-#define UXHOST_CONTROL_CHECKBOX 3     /* automatic check box: a click toggles it */
-#define UXHOST_CONTROL_RADIO 4        /* automatic radio button */
+#define UXHOST_CONTROL_LABEL 1    /* static text */
+#define UXHOST_CONTROL_EDIT 2     /* single-line edit box */
+#define UXHOST_CONTROL_CHECKBOX 3 /* automatic check box: a click toggles it */
+#define UXHOST_CONTROL_RADIO 4    /* automatic radio button */
 #define UXHOST_CONTROL_PUSHBUTTON 5
 #define UXHOST_CONTROL_DEFPUSHBUTTON 6 /* the default push button */
 #define UXHOST_CONTROL_GROUPBOX 7
 
 /* One control of a presented dialog, in the dialog's own order. */
 typedef struct UXHostControl {
-    int32_t id;            /* control id of the dialog resource */
-    int32_t kind;          /* UXHOST_CONTROL_* */
-    int32_t x, y, cx, cy;  /* position and size in dialog units */
-    int32_t checked;       /* in/out: check boxes and radio buttons, 0 or 1 */
-    char *text;            /* in/out: the control's current text, NUL-terminated.
-                              The host may rewrite the text of an edit box in place
-                              (what the user typed), within text_capacity. */
+    int32_t id;             /* control id of the dialog resource */
+    int32_t kind;           /* UXHOST_CONTROL_* */
+    int32_t x, y, cx, cy;   /* position and size in dialog units */
+    int32_t checked;        /* in/out: check boxes and radio buttons, 0 or 1 */
+    char *text;             /* in/out: the control's current text, NUL-terminated.
+                               The host may rewrite the text of an edit box in place
+                               (what the user typed), within text_capacity. */
     uint32_t text_capacity; /* size of the text buffer, terminating NUL included */
-    uint32_t text_limit;   /* edit boxes: at most this many characters may be typed */
+    uint32_t text_limit;    /* edit boxes: at most this many characters may be typed */
 } UXHostControl;
 
 /* A dialog as the plug-in presents it: its resource, caption, font and the
@@ -88,12 +88,12 @@ typedef struct UXHostControl {
  * The record and its buffers belong to the plug-in and are valid only during
  * the run_dialog call. */
 typedef struct UXHostDialog {
-    uint32_t size;           /* sizeof(UXHostDialog) */
-    const char *name;        /* resource name, e.g. "FmtOptDlg" */
+    uint32_t size;    /* sizeof(UXHostDialog) */
+    const char *name; /* resource name, e.g. "FmtOptDlg" */
     const char *caption;
-    const char *font_name;   /* e.g. "Helv" */
-    int32_t point_size;      /* e.g. 8 */
-    int32_t cx, cy;          /* size in dialog units */
+    const char *font_name; /* e.g. "Helv" */
+    int32_t point_size;    /* e.g. 8 */
+    int32_t cx, cy;        /* size in dialog units */
     uint32_t control_count;
     UXHostControl *controls;
 } UXHostDialog;
@@ -103,9 +103,9 @@ typedef struct UXHostDialog {
 /* ------------------------------------------------------------------------- */
 
 /* Option bits of the Save dialog (UXHostSaveFile.flags). */
-#define UXHOST_OFN_HIDEREADONLY 0x00000004u    /* hide the read-only box */
-#define UXHOST_OFN_NOCHANGEDIR 0x00000008u     /* keep the current directory */
-#define UXHOST_OFN_PATHMUSTEXIST 0x00000800u   /* the directory must exist */
+#define UXHOST_OFN_HIDEREADONLY 0x00000004u  /* hide the read-only box */
+#define UXHOST_OFN_NOCHANGEDIR 0x00000008u   /* keep the current directory */
+#define UXHOST_OFN_PATHMUSTEXIST 0x00000800u /* the directory must exist */
 #define UXHOST_OFN_SHAREAWARE 0x00004000u
 #define UXHOST_OFN_NOREADONLYRETURN 0x00008000u /* refuse read-only files */
 #define UXHOST_OFN_NOTESTFILECREATE 0x00010000u /* do not create a test file */
@@ -113,18 +113,18 @@ typedef struct UXHostDialog {
 /* One Save dialog request, filled by the plug-in. Pointers belong to the
  * plug-in and are valid only during the save_file call. */
 typedef struct UXHostSaveFile {
-    uint32_t size;            /* sizeof(UXHostSaveFile) */
-    void *owner;              /* owner window (engine handle) */
-    const char *filter;       /* null, or pairs "description\0pattern\0" ended by an extra "\0" */
-    uint32_t filter_index;    /* 1-based filter selected at opening; 0 with no filter */
-    char *file;               /* in: the name shown in the name field; out: the chosen name */
-    uint32_t file_capacity;   /* size of `file`, terminating NUL included (260) */
-    char *file_title;         /* null: no title buffer */
+    uint32_t size;          /* sizeof(UXHostSaveFile) */
+    void *owner;            /* owner window (engine handle) */
+    const char *filter;     /* null, or pairs "description\0pattern\0" ended by an extra "\0" */
+    uint32_t filter_index;  /* 1-based filter selected at opening; 0 with no filter */
+    char *file;             /* in: the name shown in the name field; out: the chosen name */
+    uint32_t file_capacity; /* size of `file`, terminating NUL included (260) */
+    char *file_title;       /* null: no title buffer */
     uint32_t file_title_capacity;
-    const char *initial_dir;  /* null for the current directory */
-    const char *title;        /* dialog title, or null */
-    uint32_t flags;           /* UXHOST_OFN_* */
-    const char *default_ext;  /* appended to a name typed without extension, or null */
+    const char *initial_dir; /* null for the current directory */
+    const char *title;       /* dialog title, or null */
+    uint32_t flags;          /* UXHOST_OFN_* */
+    const char *default_ext; /* appended to a name typed without extension, or null */
 } UXHostSaveFile;
 
 /* ------------------------------------------------------------------------- */
@@ -132,9 +132,9 @@ typedef struct UXHostSaveFile {
 /* ------------------------------------------------------------------------- */
 
 typedef struct UXHostInterface {
-    uint32_t size;      /* sizeof(UXHostInterface) */
-    uint32_t version;   /* UXHOST_VERSION */
-    void *context;      /* first argument of every callback */
+    uint32_t size;    /* sizeof(UXHostInterface) */
+    uint32_t version; /* UXHOST_VERSION */
+    void *context;    /* first argument of every callback */
 
     /* A modal message box owned by `owner`: `type` = buttons | icon.
      * Returns the button pressed (UXHOST_IDOK, UXHOST_IDYES, ...); 0 means the

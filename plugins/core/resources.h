@@ -36,18 +36,18 @@ typedef struct UXStringResource {
 } UXStringResource;
 
 typedef struct UXDialogControl {
-    int32_t kind;         /* UXHOST_CONTROL_* */
+    int32_t kind; /* UXHOST_CONTROL_* */
     int32_t id;
     const char *text;     /* initial text (caption of a label, button or box), or null */
     int16_t x, y, cx, cy; /* dialog units */
 } UXDialogControl;
 
 typedef struct UXDialogResource {
-    const char *name;     /* e.g. "FmtOptDlg" */
+    const char *name; /* e.g. "FmtOptDlg" */
     const char *caption;
     const char *font_name;
     int32_t point_size;
-    int32_t cx, cy;       /* dialog units */
+    int32_t cx, cy; /* dialog units */
     const UXDialogControl *controls;
     uint32_t control_count;
 } UXDialogResource;

@@ -39,13 +39,13 @@ namespace ux {
 
 // The resource text buffer sizes.
 inline constexpr std::size_t kTextBuffer = 255;
-inline constexpr std::size_t kShortTextBuffer = 16;  // one-character texts
+inline constexpr std::size_t kShortTextBuffer = 16; // one-character texts
 
 // One text a plug-in loads at start-up.
 struct TextSpec {
     std::uint32_t id;
-    std::size_t bufferSize = kTextBuffer;  // the text is cut to bufferSize - 1
-    bool required = true;  // false: an absent text is the empty text
+    std::size_t bufferSize = kTextBuffer; // the text is cut to bufferSize - 1
+    bool required = true;                 // false: an absent text is the empty text
 };
 
 class PluginStartup {
@@ -56,11 +56,11 @@ public:
     // `modulePath`: the plug-in's file path, whose directory holds the
     // language library; null means the module that contains this code
     // (tests pass a path of their own).
-    PluginStartup(const char* baseName, const UXResourceTables* ownResources,
-                  std::span<const TextSpec> texts, const char* modulePath = nullptr);
+    PluginStartup(const char *baseName, const UXResourceTables *ownResources,
+                  std::span<const TextSpec> texts, const char *modulePath = nullptr);
     ~PluginStartup();
-    PluginStartup(const PluginStartup&) = delete;
-    PluginStartup& operator=(const PluginStartup&) = delete;
+    PluginStartup(const PluginStartup &) = delete;
+    PluginStartup &operator=(const PluginStartup &) = delete;
 
     // Counted start-up. Returns 0 (also when already initialised), 7 or 2.
     std::uint32_t initialize();
@@ -70,16 +70,16 @@ public:
 
     // A text loaded at start-up (by number), or null when it is not loaded.
     // Valid until the balancing terminate().
-    const char* text(std::uint32_t id) const;
+    const char *text(std::uint32_t id) const;
 
     // Loads a further text on demand from the resource module into `buffer`
     // (cut to size - 1); a text the language library lacks comes from the
     // plug-in's own tables. Returns its length, 0 when it is missing.
-    std::size_t loadText(std::uint32_t id, char* buffer, std::size_t size) const;
+    std::size_t loadText(std::uint32_t id, char *buffer, std::size_t size) const;
 
     // The module texts and dialogs are loaded from: the language library's
     // tables while one is accepted, else the plug-in's own.
-    const platform::ResourceModule& resources() const { return resources_; }
+    const platform::ResourceModule &resources() const { return resources_; }
 
     int useCount() const { return useCount_; }
     bool languageLibraryLoaded() const { return library_ != nullptr; }
@@ -90,17 +90,17 @@ private:
     std::uint32_t loadTexts();
     void freeTexts();
 
-    const char* baseName_;
-    const UXResourceTables* ownResources_;
+    const char *baseName_;
+    const UXResourceTables *ownResources_;
     std::span<const TextSpec> specs_;
-    const char* modulePath_;
+    const char *modulePath_;
     int useCount_ = 0;
-    void* library_ = nullptr;
+    void *library_ = nullptr;
     int libraryUses_ = 0;
     platform::ResourceModule resources_;
-    char** texts_ = nullptr;  // one allocated copy per spec, parallel to specs_
+    char **texts_ = nullptr; // one allocated copy per spec, parallel to specs_
 };
 
-}  // namespace ux
+} // namespace ux
 
-#endif  // UX_STARTUP_H
+#endif // UX_STARTUP_H

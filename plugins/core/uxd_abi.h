@@ -38,18 +38,18 @@ extern "C" {
 #define UXD_SAVE_DIALOG_FLAGS 0x1480cu
 
 /* Resource texts of destfile. */
-#define UXD_TEXT_NAME 1000u             /* "Disk file" */
-#define UXD_TEXT_EXISTS_CAPTION 1001u   /* "File already exists" */
-#define UXD_TEXT_READ_ONLY 1002u        /* "This file cannot be overwritten." */
-#define UXD_TEXT_OVERWRITE 1003u        /* "Overwrite existing file?" */
+#define UXD_TEXT_NAME 1000u           /* "Disk file" */
+#define UXD_TEXT_EXISTS_CAPTION 1001u /* "File already exists" */
+#define UXD_TEXT_READ_ONLY 1002u      /* "This file cannot be overwritten." */
+#define UXD_TEXT_OVERWRITE 1003u      /* "Overwrite existing file?" */
 
 #pragma pack(push, 1)
 
 /* One destination (10 bytes). */
 typedef struct DestinationEntry {
-    uint16_t size;          /* 0: 10 */
-    const char *name;       /* 2: display name, resource text 1000 ("Disk file") */
-    uint32_t index;         /* 6: 0 */
+    uint16_t size;    /* 0: 10 */
+    const char *name; /* 2: display name, resource text 1000 ("Disk file") */
+    uint32_t index;   /* 6: 0 */
 } DestinationEntry;
 
 /* Returned by UXDGetExportDestinations (8 bytes). */
@@ -63,58 +63,67 @@ typedef struct DestinationTable {
  * FileDialogHint. */
 typedef struct FileRequest {
     uint8_t engine_0[2];
-    uint32_t name_fixed;        /* 2: non-zero = take fixed_name as it is, no dialog */
-    const char *fixed_name;     /* 6: the fixed name; null = an empty name */
-    const char *title;          /* 10: Save dialog title */
+    uint32_t name_fixed;            /* 2: non-zero = take fixed_name as it is, no dialog */
+    const char *fixed_name;         /* 6: the fixed name; null = an empty name */
+    const char *title;              /* 10: Save dialog title */
     const char *filter_description; /* 14: or null */
-    const char *filter_pattern; /* 18: or null */
-    const char *initial_dir;    /* 22: or null */
-    const char *initial_name;   /* 26: or null */
-    const char *default_extension; /* 30: or null */
+    const char *filter_pattern;     /* 18: or null */
+    const char *initial_dir;        /* 22: or null */
+    const char *initial_name;       /* 26: or null */
+    const char *default_extension;  /* 30: or null */
 } FileRequest;
 
 /* Fourth argument of UXDInitExportDestination (16 bytes). */
 typedef struct DestinationRequest {
     uint8_t engine_0[10];
-    uint16_t file_count;        /* 10: number of files to name */
-    FileRequest *const *files;  /* 12: file_count pointers */
+    uint16_t file_count;       /* 10: number of files to name */
+    FileRequest *const *files; /* 12: file_count pointers */
 } DestinationRequest;
 
 /* The chosen names (52 bytes), handed back by UXDInitExportDestination. */
 typedef struct DestinationInfo {
-    uint16_t size;              /* 0: 52 */
-    uint8_t zero_2[22 - 2];     /* 0 */
-    uint16_t name_count;        /* 22: number of names */
-    char **names;               /* 24: name_count pointers to buffers of UXD_NAME_BUFFER */
-    uint8_t zero_28[52 - 28];   /* 0 */
+    uint16_t size;            /* 0: 52 */
+    uint8_t zero_2[22 - 2];   /* 0 */
+    uint16_t name_count;      /* 22: number of names */
+    char **names;             /* 24: name_count pointers to buffers of UXD_NAME_BUFFER */
+    uint8_t zero_28[52 - 28]; /* 0 */
 } DestinationInfo;
 
 /* Options blob, decoded form (6 bytes): size 6 and a copy of the first name.
  * The stored form is the size word (name length + 7, UX_BLOB_STORED set)
  * followed by the name and its NUL, inline. */
 typedef struct DestinationOptions {
-    uint16_t size;              /* 0: 6 */
-    char *name;                 /* 2: copy of the first chosen name */
+    uint16_t size; /* 0: 6 */
+    char *name;    /* 2: copy of the first chosen name */
 } DestinationOptions;
 
 #pragma pack(pop)
 
 #define UXD_AT(type, field, off) UX_STATIC_ASSERT(offsetof(type, field) == (off), #type "." #field)
 #define UXD_SIZE(type, n) UX_STATIC_ASSERT(sizeof(type) == (n), "sizeof " #type)
-UXD_AT(DestinationEntry, name, 2); UXD_AT(DestinationEntry, index, 6);
+UXD_AT(DestinationEntry, name, 2);
+UXD_AT(DestinationEntry, index, 6);
 UXD_SIZE(DestinationEntry, 10);
-UXD_AT(DestinationTable, count, 2); UXD_AT(DestinationTable, entries, 4);
+UXD_AT(DestinationTable, count, 2);
+UXD_AT(DestinationTable, entries, 4);
 UXD_SIZE(DestinationTable, 8);
-UXD_AT(FileRequest, name_fixed, 2); UXD_AT(FileRequest, fixed_name, 6);
-UXD_AT(FileRequest, title, 10); UXD_AT(FileRequest, filter_description, 14);
-UXD_AT(FileRequest, filter_pattern, 18); UXD_AT(FileRequest, initial_dir, 22);
-UXD_AT(FileRequest, initial_name, 26); UXD_AT(FileRequest, default_extension, 30);
+UXD_AT(FileRequest, name_fixed, 2);
+UXD_AT(FileRequest, fixed_name, 6);
+UXD_AT(FileRequest, title, 10);
+UXD_AT(FileRequest, filter_description, 14);
+UXD_AT(FileRequest, filter_pattern, 18);
+UXD_AT(FileRequest, initial_dir, 22);
+UXD_AT(FileRequest, initial_name, 26);
+UXD_AT(FileRequest, default_extension, 30);
 UXD_SIZE(FileRequest, 34);
-UXD_AT(DestinationRequest, file_count, 10); UXD_AT(DestinationRequest, files, 12);
+UXD_AT(DestinationRequest, file_count, 10);
+UXD_AT(DestinationRequest, files, 12);
 UXD_SIZE(DestinationRequest, 16);
-UXD_AT(DestinationInfo, name_count, 22); UXD_AT(DestinationInfo, names, 24);
+UXD_AT(DestinationInfo, name_count, 22);
+UXD_AT(DestinationInfo, names, 24);
 UXD_SIZE(DestinationInfo, 52);
-UXD_AT(DestinationOptions, name, 2); UXD_SIZE(DestinationOptions, 6);
+UXD_AT(DestinationOptions, name, 2);
+UXD_SIZE(DestinationOptions, 6);
 #undef UXD_AT
 #undef UXD_SIZE
 

@@ -22,11 +22,10 @@ static_assert(UXD_SAVE_DIALOG_FLAGS ==
               "the Save dialog's option bits");
 
 const ux::TextSpec kStartupTexts[] = {{UXD_TEXT_NAME}};
-ux::PluginStartup gStartup(destfile::kLanguageBaseName, &destfile::kOwnResources,
-                           kStartupTexts);
+ux::PluginStartup gStartup(destfile::kLanguageBaseName, &destfile::kOwnResources, kStartupTexts);
 
 DestinationEntry gEntry = {sizeof(DestinationEntry), nullptr, 0};
-const DestinationEntry* const gEntries[] = {&gEntry};
+const DestinationEntry *const gEntries[] = {&gEntry};
 const DestinationTable gTable = {sizeof(DestinationTable), 1, gEntries};
 
 // Stored-form options: the size word, then the name and its NUL; the size is
@@ -34,66 +33,75 @@ const DestinationTable gTable = {sizeof(DestinationTable), 1, gEntries};
 constexpr std::size_t kStoredOverhead = 7;
 constexpr std::size_t kDecodedSize = sizeof(DestinationOptions);
 
-std::uint16_t sizeWord(const void* blob) {
+std::uint16_t sizeWord(const void *blob) {
     std::uint16_t word;
     std::memcpy(&word, blob, sizeof word);
     return word;
 }
 
 // Copies `name` into a name buffer; 5 when it does not fit.
-std::uint32_t copyName(char* buffer, const char* name) {
-    if (name == nullptr) name = "";
+std::uint32_t copyName(char *buffer, const char *name) {
+    if (name == nullptr)
+        name = "";
     std::size_t length = strnlen(name, UXD_NAME_BUFFER);
-    if (length >= UXD_NAME_BUFFER) return UX_EINVALID;
+    if (length >= UXD_NAME_BUFFER)
+        return UX_EINVALID;
     std::memcpy(buffer, name, length + 1);
     return UX_OK;
 }
 
 // The name an options blob carries: *found is false when it carries none.
-std::uint32_t nameFromOptions(const void* options, char* buffer, bool* found) {
+std::uint32_t nameFromOptions(const void *options, char *buffer, bool *found) {
     *found = false;
-    if (options == nullptr) return UX_OK;
+    if (options == nullptr)
+        return UX_OK;
     std::uint16_t word = sizeWord(options);
-    const char* bytes = static_cast<const char*>(options);
+    const char *bytes = static_cast<const char *>(options);
     if ((word & UX_BLOB_STORED) != 0) {
         // Stored form: the name follows inline and ends inside the blob.
         std::size_t size = word & ~UX_BLOB_STORED;
-        if (size <= sizeof word) return UX_EINVALID;
-        const void* end = std::memchr(bytes + sizeof word, '\0', size - sizeof word);
-        if (end == nullptr) return UX_EINVALID;
+        if (size <= sizeof word)
+            return UX_EINVALID;
+        const void *end = std::memchr(bytes + sizeof word, '\0', size - sizeof word);
+        if (end == nullptr)
+            return UX_EINVALID;
         *found = true;
         return copyName(buffer, bytes + sizeof word);
     }
-    if (word < kDecodedSize) return UX_OK;
-    const char* name;
+    if (word < kDecodedSize)
+        return UX_OK;
+    const char *name;
     std::memcpy(&name, bytes + offsetof(DestinationOptions, name), sizeof name);
-    if (name == nullptr) return UX_OK;
+    if (name == nullptr)
+        return UX_OK;
     *found = true;
     return copyName(buffer, name);
 }
 
-}  // namespace
+} // namespace
 
 struct UXDInstance {
-    void* owner;
+    void *owner;
     DestinationInfo info;
-    char** names;
-    void* stored;  // the last stored-form options blob
+    char **names;
+    void *stored; // the last stored-form options blob
 };
 
 namespace {
 
-void destroy(UXDInstance* instance) {
-    if (instance == nullptr) return;
+void destroy(UXDInstance *instance) {
+    if (instance == nullptr)
+        return;
     if (instance->names != nullptr) {
-        for (std::uint16_t i = 0; i < instance->info.name_count; ++i) std::free(instance->names[i]);
+        for (std::uint16_t i = 0; i < instance->info.name_count; ++i)
+            std::free(instance->names[i]);
         std::free(instance->names);
     }
     std::free(instance->stored);
     std::free(instance);
 }
 
-int showMessage(void* owner, std::uint32_t textId, std::uint32_t type) {
+int showMessage(void *owner, std::uint32_t textId, std::uint32_t type) {
     char caption[ux::kTextBuffer];
     char text[ux::kTextBuffer];
     gStartup.loadText(UXD_TEXT_EXISTS_CAPTION, caption, sizeof caption);
@@ -102,13 +110,15 @@ int showMessage(void* owner, std::uint32_t textId, std::uint32_t type) {
 }
 
 // Names one file into `buffer` (UXD_NAME_BUFFER characters).
-std::uint32_t nameFile(const UXDInstance& instance, const void* options,
-                       const FileRequest& request, char* buffer) {
-    if (request.name_fixed != 0) return copyName(buffer, request.fixed_name);
+std::uint32_t nameFile(const UXDInstance &instance, const void *options, const FileRequest &request,
+                       char *buffer) {
+    if (request.name_fixed != 0)
+        return copyName(buffer, request.fixed_name);
 
     bool found = false;
     std::uint32_t result = nameFromOptions(options, buffer, &found);
-    if (result != UX_OK || found) return result;
+    if (result != UX_OK || found)
+        return result;
 
     // The filter: description, NUL, pattern, NUL and a closing NUL.
     char filter[UXD_FILTER_BUFFER];
@@ -116,7 +126,8 @@ std::uint32_t nameFile(const UXDInstance& instance, const void* options,
     if (hasFilter) {
         std::size_t description = strnlen(request.filter_description, sizeof filter);
         std::size_t pattern = strnlen(request.filter_pattern, sizeof filter);
-        if (description + pattern + 3 > sizeof filter) return UX_EINVALID;
+        if (description + pattern + 3 > sizeof filter)
+            return UX_EINVALID;
         std::memcpy(filter, request.filter_description, description);
         filter[description] = '\0';
         std::memcpy(filter + description + 1, request.filter_pattern, pattern);
@@ -124,11 +135,12 @@ std::uint32_t nameFile(const UXDInstance& instance, const void* options,
         filter[description + pattern + 2] = '\0';
     }
 
-    const char* prefill = request.initial_name != nullptr     ? request.initial_name
+    const char *prefill = request.initial_name != nullptr     ? request.initial_name
                           : request.filter_pattern != nullptr ? request.filter_pattern
                                                               : "*.*";
     result = copyName(buffer, prefill);
-    if (result != UX_OK) return result;
+    if (result != UX_OK)
+        return result;
 
     UXHostSaveFile dialog{};
     dialog.owner = instance.owner;
@@ -142,11 +154,13 @@ std::uint32_t nameFile(const UXDInstance& instance, const void* options,
     dialog.title = request.title;
     dialog.flags = UXD_SAVE_DIALOG_FLAGS;
     dialog.default_ext = request.default_extension;
-    if (!platform::saveFileDialog(dialog)) return UX_ECANCELLED;
+    if (!platform::saveFileDialog(dialog))
+        return UX_ECANCELLED;
 
     // The name is handed over as chosen: only where the file system ignores
     // case may it be lower-cased without naming another file.
-    if (platform::fileNamesIgnoreCase()) platform::lowerCase(buffer);
+    if (platform::fileNamesIgnoreCase())
+        platform::lowerCase(buffer);
 
     switch (platform::fileState(buffer)) {
     case platform::FileState::Missing:
@@ -165,7 +179,7 @@ std::uint32_t nameFile(const UXDInstance& instance, const void* options,
     return UX_OK;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" {
 
@@ -181,21 +195,29 @@ UX_EXPORT uint32_t UXDTerminate(void) {
     return UX_OK;
 }
 
-UX_EXPORT uint16_t UXDGetVersion(void) { return UX_INTERFACE_VERSION; }
+UX_EXPORT uint16_t UXDGetVersion(void) {
+    return UX_INTERFACE_VERSION;
+}
 
-UX_EXPORT const DestinationTable* UXDGetExportDestinations(void) { return &gTable; }
+UX_EXPORT const DestinationTable *UXDGetExportDestinations(void) {
+    return &gTable;
+}
 
-UX_EXPORT uint32_t UXDInitExportDestination(void* owner, uint32_t, const void* options,
-                                            const DestinationRequest* request,
-                                            UXDInstance** instance, DestinationInfo** info) {
-    if (instance != nullptr) *instance = nullptr;
-    if (info != nullptr) *info = nullptr;
-    if (request == nullptr || instance == nullptr || info == nullptr) return UX_EINVALID;
+UX_EXPORT uint32_t UXDInitExportDestination(void *owner, uint32_t, const void *options,
+                                            const DestinationRequest *request,
+                                            UXDInstance **instance, DestinationInfo **info) {
+    if (instance != nullptr)
+        *instance = nullptr;
+    if (info != nullptr)
+        *info = nullptr;
+    if (request == nullptr || instance == nullptr || info == nullptr)
+        return UX_EINVALID;
     std::uint16_t count = request->file_count;
-    if (count != 0 && request->files == nullptr) return UX_EINVALID;
+    if (count != 0 && request->files == nullptr)
+        return UX_EINVALID;
 
-    auto* created = static_cast<UXDInstance*>(std::calloc(1, sizeof(UXDInstance)));
-    char** names = static_cast<char**>(std::calloc(count == 0 ? 1 : count, sizeof(char*)));
+    auto *created = static_cast<UXDInstance *>(std::calloc(1, sizeof(UXDInstance)));
+    char **names = static_cast<char **>(std::calloc(count == 0 ? 1 : count, sizeof(char *)));
     if (created == nullptr || names == nullptr) {
         std::free(created);
         std::free(names);
@@ -209,8 +231,8 @@ UX_EXPORT uint32_t UXDInitExportDestination(void* owner, uint32_t, const void* o
 
     for (std::uint16_t i = 0; i < count; ++i) {
         std::uint32_t result = UX_OK;
-        const FileRequest* file = request->files[i];
-        names[i] = static_cast<char*>(std::calloc(UXD_NAME_BUFFER, 1));
+        const FileRequest *file = request->files[i];
+        names[i] = static_cast<char *>(std::calloc(UXD_NAME_BUFFER, 1));
         if (names[i] == nullptr)
             result = UX_ENOMEM;
         else if (file == nullptr)
@@ -227,25 +249,30 @@ UX_EXPORT uint32_t UXDInitExportDestination(void* owner, uint32_t, const void* o
     return UX_OK;
 }
 
-UX_EXPORT uint32_t UXDTermExportDestination(UXDInstance* instance, uint32_t) {
+UX_EXPORT uint32_t UXDTermExportDestination(UXDInstance *instance, uint32_t) {
     destroy(instance);
     return UX_OK;
 }
 
-UX_EXPORT uint32_t UXDEncodeDestinationOptions(UXDInstance* instance, const void** blob,
-                                               uint16_t* size) {
-    if (blob != nullptr) *blob = nullptr;
-    if (size != nullptr) *size = 0;
-    if (instance == nullptr || blob == nullptr || size == nullptr) return UX_EINVALID;
-    if (instance->info.name_count == 0) return UX_EINVALID;  // no name to keep
-    const char* name = instance->names[0];
+UX_EXPORT uint32_t UXDEncodeDestinationOptions(UXDInstance *instance, const void **blob,
+                                               uint16_t *size) {
+    if (blob != nullptr)
+        *blob = nullptr;
+    if (size != nullptr)
+        *size = 0;
+    if (instance == nullptr || blob == nullptr || size == nullptr)
+        return UX_EINVALID;
+    if (instance->info.name_count == 0)
+        return UX_EINVALID; // no name to keep
+    const char *name = instance->names[0];
     std::size_t length = std::strlen(name);
     std::size_t total = length + kStoredOverhead;
     std::free(instance->stored);
     instance->stored = std::calloc(total, 1);
-    if (instance->stored == nullptr) return UX_ENOMEM;
+    if (instance->stored == nullptr)
+        return UX_ENOMEM;
     std::uint16_t word = static_cast<std::uint16_t>(total | UX_BLOB_STORED);
-    char* bytes = static_cast<char*>(instance->stored);
+    char *bytes = static_cast<char *>(instance->stored);
     std::memcpy(bytes, &word, sizeof word);
     std::memcpy(bytes + sizeof word, name, length + 1);
     *blob = instance->stored;
@@ -253,12 +280,15 @@ UX_EXPORT uint32_t UXDEncodeDestinationOptions(UXDInstance* instance, const void
     return UX_OK;
 }
 
-UX_EXPORT uint32_t UXDDecodeDestinationOptions(UXDInstance* instance, void** blob) {
-    if (blob != nullptr) *blob = nullptr;
-    if (instance == nullptr || blob == nullptr) return UX_EINVALID;
-    if (instance->info.name_count == 0) return UX_EINVALID;
-    auto* decoded = static_cast<DestinationOptions*>(std::malloc(kDecodedSize));
-    char* copy = strdup(instance->names[0]);
+UX_EXPORT uint32_t UXDDecodeDestinationOptions(UXDInstance *instance, void **blob) {
+    if (blob != nullptr)
+        *blob = nullptr;
+    if (instance == nullptr || blob == nullptr)
+        return UX_EINVALID;
+    if (instance->info.name_count == 0)
+        return UX_EINVALID;
+    auto *decoded = static_cast<DestinationOptions *>(std::malloc(kDecodedSize));
+    char *copy = strdup(instance->names[0]);
     if (decoded == nullptr || copy == nullptr) {
         std::free(decoded);
         std::free(copy);
@@ -270,18 +300,23 @@ UX_EXPORT uint32_t UXDDecodeDestinationOptions(UXDInstance* instance, void** blo
     return UX_OK;
 }
 
-UX_EXPORT uint32_t UXDFreeDestinationOptions(uint32_t, void* blob) {
+UX_EXPORT uint32_t UXDFreeDestinationOptions(uint32_t, void *blob) {
     // Only the decoded form is the caller's to free; a stored-form blob
     // belongs to its instance.
-    if (blob == nullptr || sizeWord(blob) != kDecodedSize) return UX_OK;
-    auto* decoded = static_cast<DestinationOptions*>(blob);
+    if (blob == nullptr || sizeWord(blob) != kDecodedSize)
+        return UX_OK;
+    auto *decoded = static_cast<DestinationOptions *>(blob);
     std::free(decoded->name);
     std::free(decoded);
     return UX_OK;
 }
 
-UX_EXPORT uint32_t UXDExportToDestination(UXDInstance*, uint32_t) { return UX_OK; }
+UX_EXPORT uint32_t UXDExportToDestination(UXDInstance *, uint32_t) {
+    return UX_OK;
+}
 
-UX_EXPORT const char* UXDGetErrorText(UXDInstance*) { return nullptr; }
+UX_EXPORT const char *UXDGetErrorText(UXDInstance *) {
+    return nullptr;
+}
 
-}  // extern "C"
+} // extern "C"

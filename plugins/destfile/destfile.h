@@ -10,8 +10,8 @@ namespace destfile {
 extern const UXResourceTables kOwnResources;
 
 // Base name of the language library (lngdst + two letters + ".so").
-inline constexpr const char* kLanguageBaseName = "lngdst";
+inline constexpr const char *kLanguageBaseName = "lngdst";
 
-}  // namespace destfile
+} // namespace destfile
 
-#endif  // DESTFILE_H
+#endif // DESTFILE_H

@@ -14,9 +14,8 @@ const UXStringResource kStrings[] = {
     {UXD_TEXT_OVERWRITE, "Overwrite existing file?"},
 };
 
-}  // namespace
+} // namespace
 
-const UXResourceTables kOwnResources = {kStrings, sizeof kStrings / sizeof kStrings[0], nullptr,
-                                        0};
+const UXResourceTables kOwnResources = {kStrings, sizeof kStrings / sizeof kStrings[0], nullptr, 0};
 
-}  // namespace destfile
+} // namespace destfile

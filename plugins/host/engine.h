@@ -56,7 +56,7 @@ using Record = std::vector<Value>;
 struct AreaEvent {
     std::uint16_t kind;
     std::uint32_t fresh;
-    std::size_t outputBefore;  // output size when the area began
+    std::size_t outputBefore; // output size when the area began
 };
 
 // The output stream and how it misbehaves when told to.
@@ -75,11 +75,11 @@ struct OutputStream {
 class Engine {
 public:
     // The layout and data live as long as the engine uses them.
-    Engine(BuiltLayout& layout, std::vector<Record> records);
+    Engine(BuiltLayout &layout, std::vector<Record> records);
 
-    JobContext* context() { return &context_; }
+    JobContext *context() { return &context_; }
     // Device context handed to the plug-in for measuring fonts.
-    static void* deviceContext() { return reinterpret_cast<void*>(0xDC); }
+    static void *deviceContext() { return reinterpret_cast<void *>(0xDC); }
 
     // Moves to record `index` (its values become the current ones).
     void setRecord(std::size_t index);
@@ -89,8 +89,8 @@ public:
     // them after the last record).
     std::uint16_t endingLevels(std::size_t index) const;
 
-    OutputStream& output() { return output_; }
-    const std::vector<AreaEvent>& areaEvents() const { return events_; }
+    OutputStream &output() { return output_; }
+    const std::vector<AreaEvent> &areaEvents() const { return events_; }
     std::size_t openAreas() const { return openAreas_; }
     // Callback counts, for tests.
     std::size_t reportValueCalls = 0;
@@ -104,31 +104,31 @@ public:
 
     // Formats a raw value of `kind` with `record` (null or a FieldStyle: as in
     // the report; else a NumberFormatRecord or DateFormatRecord).
-    static void formatRaw(std::uint16_t kind, const void* raw, const void* record,
-                          const FieldItem* item, std::array<std::optional<std::string>, 5>& out);
+    static void formatRaw(std::uint16_t kind, const void *raw, const void *record,
+                          const FieldItem *item, std::array<std::optional<std::string>, 5> &out);
 
 private:
-    static Engine* self(void* engine) { return static_cast<Engine*>(engine); }
-    static std::uint32_t beginArea(void* engine, LayoutArea* area, std::uint32_t fresh);
-    static std::uint32_t endArea(void* engine);
-    static std::uint32_t getReportValue(void* engine, FieldItem* item, ValueText** value,
-                                        std::uint32_t* repeated);
-    static std::uint32_t getRawValue(void* engine, FieldItem* item, const void** raw,
-                                     std::uint32_t* repeated);
-    static std::uint32_t formatRawValue(void* engine, FieldItem* item, const void* record,
-                                        std::uint32_t zero, const void* raw, ValueText** value);
-    static std::uint32_t getGrid(void* engine, ValueGrid** grid);
-    static std::uint32_t writeOutput(void* engine, std::uint32_t zero, std::uint16_t count,
-                                     std::uint16_t* written, const char* bytes);
-    static std::uint32_t seekOutput(void* engine, std::uint32_t zero, std::uint32_t origin,
-                                    std::int32_t offset, std::uint32_t* position);
+    static Engine *self(void *engine) { return static_cast<Engine *>(engine); }
+    static std::uint32_t beginArea(void *engine, LayoutArea *area, std::uint32_t fresh);
+    static std::uint32_t endArea(void *engine);
+    static std::uint32_t getReportValue(void *engine, FieldItem *item, ValueText **value,
+                                        std::uint32_t *repeated);
+    static std::uint32_t getRawValue(void *engine, FieldItem *item, const void **raw,
+                                     std::uint32_t *repeated);
+    static std::uint32_t formatRawValue(void *engine, FieldItem *item, const void *record,
+                                        std::uint32_t zero, const void *raw, ValueText **value);
+    static std::uint32_t getGrid(void *engine, ValueGrid **grid);
+    static std::uint32_t writeOutput(void *engine, std::uint32_t zero, std::uint16_t count,
+                                     std::uint16_t *written, const char *bytes);
+    static std::uint32_t seekOutput(void *engine, std::uint32_t zero, std::uint32_t origin,
+                                    std::int32_t offset, std::uint32_t *position);
 
-    const Value* valueOf(const FieldItem* item, std::size_t record) const;
-    bool repeats(const FieldItem* item) const;
-    const void* rawOf(const FieldItem* item);
-    ValueText* publish(const std::array<std::optional<std::string>, 5>& pieces);
+    const Value *valueOf(const FieldItem *item, std::size_t record) const;
+    bool repeats(const FieldItem *item) const;
+    const void *rawOf(const FieldItem *item);
+    ValueText *publish(const std::array<std::optional<std::string>, 5> &pieces);
 
-    BuiltLayout& layout_;
+    BuiltLayout &layout_;
     std::vector<Record> records_;
     std::size_t current_ = 0;
     std::size_t callsInRecord_ = 0;
@@ -151,17 +151,17 @@ private:
 std::string moduleDirectory();
 // `name` (e.g. "fmtplain") as a path in the module directory, or `name` itself
 // when it already names a file (contains '/').
-std::string modulePath(const std::string& name);
+std::string modulePath(const std::string &name);
 
 class FormatPlugin {
 public:
     // Loads the plug-in and finds its exports; throws std::runtime_error
     // naming the file and the missing export.
-    explicit FormatPlugin(const std::string& nameOrPath);
+    explicit FormatPlugin(const std::string &nameOrPath);
     ~FormatPlugin();
-    FormatPlugin(const FormatPlugin&) = delete;
-    FormatPlugin& operator=(const FormatPlugin&) = delete;
-    void* handle() const { return handle_; }
+    FormatPlugin(const FormatPlugin &) = delete;
+    FormatPlugin &operator=(const FormatPlugin &) = delete;
+    void *handle() const { return handle_; }
 
     UXFInitializeFn initialize;
     UXFTerminateFn terminate;
@@ -179,16 +179,16 @@ public:
     UXFGetErrorTextFn getErrorText;
 
 private:
-    void* handle_ = nullptr;
+    void *handle_ = nullptr;
 };
 
 class DestinationPlugin {
 public:
-    explicit DestinationPlugin(const std::string& nameOrPath);
+    explicit DestinationPlugin(const std::string &nameOrPath);
     ~DestinationPlugin();
-    DestinationPlugin(const DestinationPlugin&) = delete;
-    DestinationPlugin& operator=(const DestinationPlugin&) = delete;
-    void* handle() const { return handle_; }
+    DestinationPlugin(const DestinationPlugin &) = delete;
+    DestinationPlugin &operator=(const DestinationPlugin &) = delete;
+    void *handle() const { return handle_; }
 
     UXDInitializeFn initialize;
     UXDTerminateFn terminate;
@@ -203,48 +203,48 @@ public:
     UXDGetErrorTextFn getErrorText;
 
 private:
-    void* handle_ = nullptr;
+    void *handle_ = nullptr;
 };
 
 // Runs one format job on an instance made by `plugin`: UXFStartJob, one
 // UXFProcessRecord per record with its ending levels and last-record flag,
 // UXFEndJob. Returns the first non-zero result (the job stops there).
-std::uint32_t runJob(FormatPlugin& plugin, UXFInstance* instance, Engine& engine);
+std::uint32_t runJob(FormatPlugin &plugin, UXFInstance *instance, Engine &engine);
 
 // One format instance and one job on `layout`: UXFInitExportFormat (no
 // options blob), runJob, UXFTermExportFormat. The plug-in must be initialised.
 // `prepare` may adjust the engine (output faults, values) before the job.
 struct FormatOutcome {
-    std::uint32_t initResult = 0;  // of UXFInitExportFormat
-    std::uint32_t result = 0;      // of the job
+    std::uint32_t initResult = 0; // of UXFInitExportFormat
+    std::uint32_t result = 0;     // of the job
     std::string output;
     std::vector<AreaEvent> areas;
-    std::size_t openAreas = 0;     // BeginArea calls without their EndArea
-    std::size_t writes = 0;        // WriteOutput calls
-    std::size_t seeks = 0;         // SeekOutput calls
+    std::size_t openAreas = 0; // BeginArea calls without their EndArea
+    std::size_t writes = 0;    // WriteOutput calls
+    std::size_t seeks = 0;     // SeekOutput calls
 };
-FormatOutcome runFormat(FormatPlugin& plugin, std::uint32_t formatIndex, BuiltLayout& layout,
+FormatOutcome runFormat(FormatPlugin &plugin, std::uint32_t formatIndex, BuiltLayout &layout,
                         std::vector<Record> records,
-                        const std::function<void(Engine&)>& prepare = {});
+                        const std::function<void(Engine &)> &prepare = {});
 
 // A whole export in the engine's calling order.
 struct ExportSettings {
     std::string format = "fmtplain";
     std::uint32_t formatIndex = 0;
-    std::string destination = "destfile";  // empty: no destination, output kept in memory
+    std::string destination = "destfile"; // empty: no destination, output kept in memory
     // A fixed file name (no dialog); otherwise the destination asks through the host.
     std::optional<std::string> fixedName;
-    const void* formatOptions = nullptr;
-    const void* destinationOptions = nullptr;
-    ScriptedHost* host = nullptr;  // installed into both plug-ins when given
-    std::string initialDirectory;  // for the file request; empty = none
+    const void *formatOptions = nullptr;
+    const void *destinationOptions = nullptr;
+    ScriptedHost *host = nullptr; // installed into both plug-ins when given
+    std::string initialDirectory; // for the file request; empty = none
 };
 
 struct ExportResult {
-    std::uint32_t result = 0;   // 0, or the first failure's code
-    std::string failedStep;     // the exported function that failed
-    std::string fileName;       // the name the destination chose
-    std::string output;         // every byte the format wrote
+    std::uint32_t result = 0; // 0, or the first failure's code
+    std::string failedStep;   // the exported function that failed
+    std::string fileName;     // the name the destination chose
+    std::string output;       // every byte the format wrote
     std::vector<std::string> formatNames;
 };
 
@@ -253,14 +253,14 @@ struct ExportResult {
 // name the file, run the job, write the output into the file, finish the
 // destination, then terminate everything. Throws std::runtime_error when a
 // plug-in cannot be loaded or the output file cannot be written.
-ExportResult runExport(const ExportSettings& settings, BuiltLayout& layout,
+ExportResult runExport(const ExportSettings &settings, BuiltLayout &layout,
                        std::vector<Record> records);
 
 // Reads a CSV table (first row: column names; fields separated by commas,
 // double quotes around a field with doubled quotes inside). Throws
 // std::runtime_error naming the line.
-std::vector<Record> parseCsv(const std::string& text, std::vector<std::string>* header = nullptr);
+std::vector<Record> parseCsv(const std::string &text, std::vector<std::string> *header = nullptr);
 
-}  // namespace uxhost
+} // namespace uxhost
 
-#endif  // UXHOST_ENGINE_H
+#endif // UXHOST_ENGINE_H

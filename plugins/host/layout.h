@@ -31,10 +31,10 @@
 #include <cstdint>
 #include <deque>
 #include <map>
-#include <unordered_map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/uxf_abi.h"
@@ -57,18 +57,18 @@ struct Value {
     std::optional<bool> repeat;
 
     Value() = default;
-    Value(const char* s) : source(s) {}
+    Value(const char *s) : source(s) {}
     Value(std::string s) : source(std::move(s)) {}
-    bool operator==(const Value& other) const { return source == other.source; }
+    bool operator==(const Value &other) const { return source == other.source; }
 };
 
 struct FontSpec {
-    std::uint16_t avgWidth = 100;  // 0: measured through the host interface
+    std::uint16_t avgWidth = 100; // 0: measured through the host interface
 };
 
 struct TextSpec {
     std::int16_t position = 0;
-    std::optional<std::string> text;  // nullopt: a null text
+    std::optional<std::string> text; // nullopt: a null text
     int font = 0;
 };
 
@@ -78,7 +78,7 @@ struct FieldSpec {
     int column = 0;
     std::uint16_t kind = UX_KIND_TEXT_A;
     std::uint16_t alignment = UX_ALIGN_DEFAULT;
-    bool growOrZero = false;  // text kinds: may grow; number kinds: suppress zero
+    bool growOrZero = false; // text kinds: may grow; number kinds: suppress zero
     std::uint16_t maxLines = 0;
     bool hidden = false;
     bool suppressDuplicates = false;
@@ -93,9 +93,9 @@ struct LineSpec {
 
 struct AreaSpec {
     std::uint16_t kind = UX_AREA_DETAILS;
-    std::uint16_t group = 1;   // group level (kinds 2, 4) or repeat count (kind 3)
-    bool withGroup = true;     // false: a null group record
-    bool withStyle = true;     // false: a null AreaStyle
+    std::uint16_t group = 1; // group level (kinds 2, 4) or repeat count (kind 3)
+    bool withGroup = true;   // false: a null group record
+    bool withStyle = true;   // false: a null AreaStyle
     bool shown = true;
     bool dropBlank = false;
     std::vector<LineSpec> lines;
@@ -111,11 +111,11 @@ struct GridCellSpec {
 struct LayoutSpec {
     std::uint16_t mode = 0;
     std::uint16_t levels = 0;
-    std::vector<int> groupColumns;             // one per level, outermost first
-    std::vector<FontSpec> fonts{FontSpec{}};   // font 0
+    std::vector<int> groupColumns;           // one per level, outermost first
+    std::vector<FontSpec> fonts{FontSpec{}}; // font 0
     std::vector<AreaSpec> areas;
-    std::vector<std::vector<std::optional<GridCellSpec>>> grid;  // grid mode only
-    bool nullAreaArray = false;                // for tests of broken layouts
+    std::vector<std::vector<std::optional<GridCellSpec>>> grid; // grid mode only
+    bool nullAreaArray = false;                                 // for tests of broken layouts
 };
 
 // The smallest complete layout: empty opening and closing areas and one
@@ -124,32 +124,31 @@ LayoutSpec simpleLayout(std::vector<LineSpec> detailLines);
 
 // Reads a layout description (see above). Throws std::runtime_error naming
 // the line and the statement that is wrong.
-LayoutSpec parseLayout(const std::string& text);
+LayoutSpec parseLayout(const std::string &text);
 
 class BuiltLayout {
 public:
-    explicit BuiltLayout(const LayoutSpec& spec);
-    BuiltLayout(const BuiltLayout&) = delete;
-    BuiltLayout& operator=(const BuiltLayout&) = delete;
+    explicit BuiltLayout(const LayoutSpec &spec);
+    BuiltLayout(const BuiltLayout &) = delete;
+    BuiltLayout &operator=(const BuiltLayout &) = delete;
 
-    ReportLayout* layout() { return &layout_; }
-    const LayoutSpec& spec() const { return spec_; }
+    ReportLayout *layout() { return &layout_; }
+    const LayoutSpec &spec() const { return spec_; }
     // The data column of a field item (or grid cell item); -1 when unknown.
-    int columnOf(const FieldItem* item) const;
+    int columnOf(const FieldItem *item) const;
     // The description the item was built from (kind and options), or null.
-    const FieldSpec* specOf(const FieldItem* item) const;
+    const FieldSpec *specOf(const FieldItem *item) const;
     // The field item `index` of line `line` of area `area`.
-    FieldItem* field(std::size_t area, std::size_t line, std::size_t index);
-    FontMetrics* font(std::size_t index) { return fonts_.at(index).get(); }
-    ValueGrid* grid() { return spec_.grid.empty() ? nullptr : &grid_; }
+    FieldItem *field(std::size_t area, std::size_t line, std::size_t index);
+    FontMetrics *font(std::size_t index) { return fonts_.at(index).get(); }
+    ValueGrid *grid() { return spec_.grid.empty() ? nullptr : &grid_; }
     // Every field item of the layout and the grid (for tests).
-    const std::vector<FieldItem*>& fieldItems() const { return allFields_; }
+    const std::vector<FieldItem *> &fieldItems() const { return allFields_; }
 
 private:
-    template <class T>
-    T* make() {
+    template <class T> T *make() {
         auto owned = std::make_unique<Block>(sizeof(T));
-        T* p = reinterpret_cast<T*>(owned->bytes.data());
+        T *p = reinterpret_cast<T *>(owned->bytes.data());
         blocks_.push_back(std::move(owned));
         return p;
     }
@@ -157,29 +156,29 @@ private:
         explicit Block(std::size_t n) : bytes(n, 0) {}
         std::vector<unsigned char> bytes;
     };
-    FieldItem* makeField(const FieldSpec& spec);
+    FieldItem *makeField(const FieldSpec &spec);
 
     LayoutSpec spec_;
     ReportLayout layout_{};
     std::vector<std::unique_ptr<FontMetrics>> fonts_;
     std::vector<std::unique_ptr<Block>> blocks_;
-    std::deque<std::vector<void*>> arrays_;  // pointer arrays of the records
+    std::deque<std::vector<void *>> arrays_; // pointer arrays of the records
     std::deque<std::string> texts_;
-    std::unordered_map<const FieldItem*, const FieldSpec*> fieldSpecs_;
+    std::unordered_map<const FieldItem *, const FieldSpec *> fieldSpecs_;
     std::deque<FieldSpec> gridFieldSpecs_;
-    std::vector<FieldItem*> allFields_;
-    std::vector<std::vector<FieldItem*>> fieldsByLine_;  // area*lines flattened
+    std::vector<FieldItem *> allFields_;
+    std::vector<std::vector<FieldItem *>> fieldsByLine_; // area*lines flattened
     std::vector<std::size_t> lineBase_;                  // first line index of each area
     ValueGrid grid_{};
-    std::deque<std::string> gridRaw_;                    // raw bytes of the grid cells
+    std::deque<std::string> gridRaw_; // raw bytes of the grid cells
 };
 
 // The raw bytes of a value for a field of `kind` (empty when there is no
 // value): 1-, 2- or 4-byte integers, 8-byte doubles, 32-bit booleans, dates
 // as a 32-bit yyyymmdd number, texts as their characters and a NUL.
 // Throws std::runtime_error for a source the kind cannot read.
-std::string rawBytes(std::uint16_t kind, const std::string& source);
+std::string rawBytes(std::uint16_t kind, const std::string &source);
 
-}  // namespace uxhost
+} // namespace uxhost
 
-#endif  // UXHOST_LAYOUT_H
+#endif // UXHOST_LAYOUT_H

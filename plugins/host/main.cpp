@@ -31,38 +31,44 @@
 
 namespace {
 
-std::string readWhole(const std::string& path, const char* what) {
+std::string readWhole(const std::string &path, const char *what) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error(std::string("cannot read the ") + what + " file \"" + path + "\"");
+    if (!in)
+        throw std::runtime_error(std::string("cannot read the ") + what + " file \"" + path + "\"");
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
 }
 
 void usage() {
-    std::cerr << "usage: uxexport --data table.csv [--layout report.lay] [--format fmtplain]\n"
-                 "                [--index N] [--destination destfile]\n"
-                 "                (--output FILE | --ask FILE [--overwrite yes|no]) [--modules DIR]\n";
+    std::cerr
+        << "usage: uxexport --data table.csv [--layout report.lay] [--format fmtplain]\n"
+           "                [--index N] [--destination destfile]\n"
+           "                (--output FILE | --ask FILE [--overwrite yes|no]) [--modules DIR]\n";
 }
 
-std::uint16_t columnKind(const std::vector<uxhost::Record>& rows, std::size_t column) {
+std::uint16_t columnKind(const std::vector<uxhost::Record> &rows, std::size_t column) {
     bool integers = true, numbers = true, any = false;
-    for (const auto& row : rows) {
-        if (column >= row.size() || row[column].source.empty()) continue;
+    for (const auto &row : rows) {
+        if (column >= row.size() || row[column].source.empty())
+            continue;
         any = true;
-        const std::string& s = row[column].source;
-        char* end = nullptr;
+        const std::string &s = row[column].source;
+        char *end = nullptr;
         std::strtol(s.c_str(), &end, 10);
-        if (*end != 0) integers = false;
+        if (*end != 0)
+            integers = false;
         std::strtod(s.c_str(), &end);
-        if (*end != 0) numbers = false;
+        if (*end != 0)
+            numbers = false;
     }
-    if (!any) return UX_KIND_TEXT_A;
+    if (!any)
+        return UX_KIND_TEXT_A;
     return integers ? UX_KIND_INT32_A : numbers ? UX_KIND_NUMBER : UX_KIND_TEXT_A;
 }
 
-uxhost::LayoutSpec columnTable(const std::vector<std::string>& header,
-                               const std::vector<uxhost::Record>& rows) {
+uxhost::LayoutSpec columnTable(const std::vector<std::string> &header,
+                               const std::vector<uxhost::Record> &rows) {
     uxhost::LineSpec names, values;
     for (std::size_t c = 0; c < header.size(); ++c) {
         const auto position = static_cast<std::int16_t>(c * 1200);
@@ -79,9 +85,9 @@ uxhost::LayoutSpec columnTable(const std::vector<std::string>& header,
     return spec;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
     std::string data, layoutFile, output, ask, overwrite = "no";
     uxhost::ExportSettings settings;
     for (int i = 1; i < argc; ++i) {
@@ -93,21 +99,31 @@ int main(int argc, char** argv) {
             }
             return argv[++i];
         };
-        if (arg == "--data") data = next();
-        else if (arg == "--layout") layoutFile = next();
-        else if (arg == "--format") settings.format = next();
-        else if (arg == "--index") settings.formatIndex = static_cast<std::uint32_t>(std::stoul(next()));
-        else if (arg == "--destination") settings.destination = next();
-        else if (arg == "--output") output = next();
-        else if (arg == "--ask") ask = next();
-        else if (arg == "--overwrite") overwrite = next();
-        else if (arg == "--modules") setenv("UX_MODULE_DIR", next().c_str(), 1);
+        if (arg == "--data")
+            data = next();
+        else if (arg == "--layout")
+            layoutFile = next();
+        else if (arg == "--format")
+            settings.format = next();
+        else if (arg == "--index")
+            settings.formatIndex = static_cast<std::uint32_t>(std::stoul(next()));
+        else if (arg == "--destination")
+            settings.destination = next();
+        else if (arg == "--output")
+            output = next();
+        else if (arg == "--ask")
+            ask = next();
+        else if (arg == "--overwrite")
+            overwrite = next();
+        else if (arg == "--modules")
+            setenv("UX_MODULE_DIR", next().c_str(), 1);
         else {
             usage();
             return 2;
         }
     }
-    if (data.empty() || (output.empty() == ask.empty()) || (overwrite != "yes" && overwrite != "no")) {
+    if (data.empty() || (output.empty() == ask.empty()) ||
+        (overwrite != "yes" && overwrite != "no")) {
         usage();
         return 2;
     }
@@ -121,19 +137,20 @@ int main(int argc, char** argv) {
         } else {
             try {
                 spec = uxhost::parseLayout(readWhole(layoutFile, "layout"));
-            } catch (const std::exception& e) {
+            } catch (const std::exception &e) {
                 throw std::runtime_error("layout file \"" + layoutFile + "\": " + e.what());
             }
         }
         uxhost::BuiltLayout layout(spec);
         // Every value must read as its field's kind before the export starts.
         for (std::size_t r = 0; r < rows.size(); ++r)
-            for (FieldItem* item : layout.fieldItems()) {
+            for (FieldItem *item : layout.fieldItems()) {
                 const int column = layout.columnOf(item);
-                if (column < 0 || static_cast<std::size_t>(column) >= rows[r].size()) continue;
+                if (column < 0 || static_cast<std::size_t>(column) >= rows[r].size())
+                    continue;
                 try {
                     uxhost::rawBytes(item->descriptor->kind, rows[r][column].source);
-                } catch (const std::exception& e) {
+                } catch (const std::exception &e) {
                     throw std::runtime_error("data file \"" + data + "\", record " +
                                              std::to_string(r + 1) + ", column " +
                                              std::to_string(column) + ": " + e.what());
@@ -150,16 +167,17 @@ int main(int argc, char** argv) {
         }
         const std::size_t count = rows.size();
         const uxhost::ExportResult result = uxhost::runExport(settings, layout, std::move(rows));
-        for (const auto& box : host.boxes()) std::cerr << box.caption << ": " << box.text << "\n";
+        for (const auto &box : host.boxes())
+            std::cerr << box.caption << ": " << box.text << "\n";
         if (result.result != 0) {
             std::cerr << "uxexport: " << result.failedStep << " failed with result "
                       << result.result << "\n";
             return 1;
         }
-        std::cout << "exported " << count << " records, " << result.output.size()
-                  << " bytes to " << result.fileName << "\n";
+        std::cout << "exported " << count << " records, " << result.output.size() << " bytes to "
+                  << result.fileName << "\n";
         return 0;
-    } catch (const std::exception& e) {
+    } catch (const std::exception &e) {
         std::cerr << "uxexport: " << e.what() << "\n";
         return 1;
     }

@@ -9,14 +9,15 @@ namespace uxhost {
 
 namespace {
 
-std::optional<std::string> optionalText(const char* text) {
-    if (text == nullptr) return std::nullopt;
+std::optional<std::string> optionalText(const char *text) {
+    if (text == nullptr)
+        return std::nullopt;
     return std::string(text);
 }
 
 // Splits a filter "a\0b\0...\0\0" into its texts (bounded, in case a
 // plug-in forgets the closing NUL).
-std::vector<std::string> splitFilter(const char* filter) {
+std::vector<std::string> splitFilter(const char *filter) {
     std::vector<std::string> parts;
     constexpr std::size_t kMaxFilter = 4096;
     std::size_t offset = 0;
@@ -28,9 +29,11 @@ std::vector<std::string> splitFilter(const char* filter) {
     return parts;
 }
 
-ScriptedHost* self(void* context) { return static_cast<ScriptedHost*>(context); }
+ScriptedHost *self(void *context) {
+    return static_cast<ScriptedHost *>(context);
+}
 
-}  // namespace
+} // namespace
 
 ScriptedHost::ScriptedHost() {
     interface_.size = sizeof(UXHostInterface);
@@ -42,27 +45,37 @@ ScriptedHost::ScriptedHost() {
     interface_.average_char_width = &ScriptedHost::averageCharWidth;
 }
 
-bool ScriptedHost::installInto(void* pluginHandle) const {
-    if (pluginHandle == nullptr) return false;
-    auto install = reinterpret_cast<UXSetHostInterfaceFn>(dlsym(pluginHandle, "UXSetHostInterface"));
+bool ScriptedHost::installInto(void *pluginHandle) const {
+    if (pluginHandle == nullptr)
+        return false;
+    auto install =
+        reinterpret_cast<UXSetHostInterfaceFn>(dlsym(pluginHandle, "UXSetHostInterface"));
     return install != nullptr && install(&interface_) == 0;
 }
 
-bool ScriptedHost::uninstallFrom(void* pluginHandle) {
-    if (pluginHandle == nullptr) return false;
-    auto install = reinterpret_cast<UXSetHostInterfaceFn>(dlsym(pluginHandle, "UXSetHostInterface"));
+bool ScriptedHost::uninstallFrom(void *pluginHandle) {
+    if (pluginHandle == nullptr)
+        return false;
+    auto install =
+        reinterpret_cast<UXSetHostInterfaceFn>(dlsym(pluginHandle, "UXSetHostInterface"));
     return install != nullptr && install(nullptr) == 0;
 }
 
-void ScriptedHost::queueBoxAnswer(std::int32_t answer) { boxAnswers_.push_back(answer); }
+void ScriptedHost::queueBoxAnswer(std::int32_t answer) {
+    boxAnswers_.push_back(answer);
+}
 
 void ScriptedHost::queueDialogAnswer(DialogAnswer answer) {
     dialogAnswers_.push_back(std::move(answer));
 }
 
-void ScriptedHost::queueSaveAnswer(std::string name) { saveAnswers_.emplace_back(std::move(name)); }
+void ScriptedHost::queueSaveAnswer(std::string name) {
+    saveAnswers_.emplace_back(std::move(name));
+}
 
-void ScriptedHost::queueSaveCancel() { saveAnswers_.emplace_back(std::nullopt); }
+void ScriptedHost::queueSaveCancel() {
+    saveAnswers_.emplace_back(std::nullopt);
+}
 
 void ScriptedHost::clearRecords() {
     boxes_.clear();
@@ -71,35 +84,37 @@ void ScriptedHost::clearRecords() {
     fonts_.clear();
 }
 
-const ScriptedHost::ControlRecord* ScriptedHost::DialogRecord::control(std::int32_t id) const {
-    for (const ControlRecord& item : controls)
-        if (item.id == id) return &item;
+const ScriptedHost::ControlRecord *ScriptedHost::DialogRecord::control(std::int32_t id) const {
+    for (const ControlRecord &item : controls)
+        if (item.id == id)
+            return &item;
     return nullptr;
 }
 
-std::int32_t ScriptedHost::messageBox(void* context, void* owner, const char* text,
-                                      const char* caption, std::uint32_t type) {
-    ScriptedHost& host = *self(context);
+std::int32_t ScriptedHost::messageBox(void *context, void *owner, const char *text,
+                                      const char *caption, std::uint32_t type) {
+    ScriptedHost &host = *self(context);
     std::int32_t answer = UXHOST_IDCANCEL;
     if (!host.boxAnswers_.empty()) {
         answer = host.boxAnswers_.front();
         host.boxAnswers_.pop_front();
     }
-    host.boxes_.push_back({owner, text != nullptr ? text : "", caption != nullptr ? caption : "",
-                           type, answer});
+    host.boxes_.push_back(
+        {owner, text != nullptr ? text : "", caption != nullptr ? caption : "", type, answer});
     return answer;
 }
 
-std::int32_t ScriptedHost::runDialog(void* context, void* owner, UXHostDialog* dialog) {
-    ScriptedHost& host = *self(context);
+std::int32_t ScriptedHost::runDialog(void *context, void *owner, UXHostDialog *dialog) {
+    ScriptedHost &host = *self(context);
     DialogRecord record{owner, {}, {}, {}, 0, {}, UXHOST_IDCANCEL};
-    if (dialog == nullptr) return 0;
+    if (dialog == nullptr)
+        return 0;
     record.name = dialog->name != nullptr ? dialog->name : "";
     record.caption = dialog->caption != nullptr ? dialog->caption : "";
     record.fontName = dialog->font_name != nullptr ? dialog->font_name : "";
     record.pointSize = dialog->point_size;
     for (std::uint32_t i = 0; i < dialog->control_count; ++i) {
-        const UXHostControl& item = dialog->controls[i];
+        const UXHostControl &item = dialog->controls[i];
         record.controls.push_back({item.id, item.kind, item.checked,
                                    item.text != nullptr ? item.text : "", item.text_limit,
                                    item.text_capacity});
@@ -113,7 +128,7 @@ std::int32_t ScriptedHost::runDialog(void* context, void* owner, UXHostDialog* d
     // Apply the scripted states as a user would: only to controls that take
     // them, and never typing more than the box accepts.
     for (std::uint32_t i = 0; i < dialog->control_count; ++i) {
-        UXHostControl& item = dialog->controls[i];
+        UXHostControl &item = dialog->controls[i];
         auto check = answer.checks.find(item.id);
         if (check != answer.checks.end() &&
             (item.kind == UXHOST_CONTROL_CHECKBOX || item.kind == UXHOST_CONTROL_RADIO))
@@ -122,8 +137,10 @@ std::int32_t ScriptedHost::runDialog(void* context, void* owner, UXHostDialog* d
         if (typed != answer.texts.end() && item.kind == UXHOST_CONTROL_EDIT &&
             item.text != nullptr && item.text_capacity != 0) {
             std::size_t length = typed->second.size();
-            if (length > item.text_limit) length = item.text_limit;
-            if (length > item.text_capacity - 1) length = item.text_capacity - 1;
+            if (length > item.text_limit)
+                length = item.text_limit;
+            if (length > item.text_capacity - 1)
+                length = item.text_capacity - 1;
             std::memcpy(item.text, typed->second.data(), length);
             item.text[length] = '\0';
         }
@@ -133,13 +150,15 @@ std::int32_t ScriptedHost::runDialog(void* context, void* owner, UXHostDialog* d
     return answer.button;
 }
 
-std::int32_t ScriptedHost::saveFile(void* context, UXHostSaveFile* request) {
-    ScriptedHost& host = *self(context);
-    if (request == nullptr) return 0;
+std::int32_t ScriptedHost::saveFile(void *context, UXHostSaveFile *request) {
+    ScriptedHost &host = *self(context);
+    if (request == nullptr)
+        return 0;
     SaveRecord record{};
     record.owner = request->owner;
     record.hasFilter = request->filter != nullptr;
-    if (record.hasFilter) record.filter = splitFilter(request->filter);
+    if (record.hasFilter)
+        record.filter = splitFilter(request->filter);
     record.filterIndex = request->filter_index;
     if (request->file != nullptr && request->file_capacity != 0)
         record.file.assign(request->file, strnlen(request->file, request->file_capacity));
@@ -165,9 +184,9 @@ std::int32_t ScriptedHost::saveFile(void* context, UXHostSaveFile* request) {
     return host.saves_.back().chosen ? 1 : 0;
 }
 
-std::int32_t ScriptedHost::averageCharWidth(void* context, void* dc, void* font,
-                                            std::int32_t* width) {
-    ScriptedHost& host = *self(context);
+std::int32_t ScriptedHost::averageCharWidth(void *context, void *dc, void *font,
+                                            std::int32_t *width) {
+    ScriptedHost &host = *self(context);
     FontRecord record{dc, font, false, 0};
     if (!host.measurementFails_ && width != nullptr) {
         auto known = host.fontWidths_.find(font);
@@ -179,4 +198,4 @@ std::int32_t ScriptedHost::averageCharWidth(void* context, void* dc, void* font,
     return record.measured ? 1 : 0;
 }
 
-}  // namespace uxhost
+} // namespace uxhost

@@ -18,12 +18,14 @@ namespace {
 
 class Probe : public ux::Formatter {
 public:
-    Probe(ReportLayout* layout, bool flat) : Formatter(nullptr, layout, 0), flat_(flat) {}
+    Probe(ReportLayout *layout, bool flat) : Formatter(nullptr, layout, 0), flat_(flat) {}
 
-    std::uint32_t applyOptions(const void*) override { return 0; }
-    std::uint32_t encodeOptions(const void**, std::uint16_t*) override { return 0; }
-    std::uint32_t decodeOptions(void**) override { return 0; }
-    std::uint32_t startJob(JobContext* c) override { return flat_ ? flatStart(c) : structuredStart(c); }
+    std::uint32_t applyOptions(const void *) override { return 0; }
+    std::uint32_t encodeOptions(const void **, std::uint16_t *) override { return 0; }
+    std::uint32_t decodeOptions(void **) override { return 0; }
+    std::uint32_t startJob(JobContext *c) override {
+        return flat_ ? flatStart(c) : structuredStart(c);
+    }
     std::uint32_t processRecord(std::uint16_t n, std::uint32_t last) override {
         return flat_ ? flatRecord(n, last) : structuredRecord(n);
     }
@@ -38,10 +40,10 @@ public:
     using Formatter::zeroTest;
     void withOptions(bool on) { hasOptions_ = on; }
     void gridAreasOnce(bool on) { gridAreasOnce_ = on; }
-    void attach(JobContext* c) { job_ = c; }
+    void attach(JobContext *c) { job_ = c; }
 
     std::vector<std::string> log;
-    const void* record = nullptr;  // handed out as the number/date format record
+    const void *record = nullptr; // handed out as the number/date format record
 
 protected:
     std::uint32_t readLocale() override {
@@ -52,29 +54,31 @@ protected:
         log.push_back("row end");
         return 0;
     }
-    std::uint32_t exportLine(LayoutArea*, LayoutLine* line) override {
+    std::uint32_t exportLine(LayoutArea *, LayoutLine *line) override {
         log.push_back("line");
         return exportLineItems(line);
     }
-    std::uint32_t exportGridRow(LayoutArea*, GridRow*, std::uint16_t columns) override {
+    std::uint32_t exportGridRow(LayoutArea *, GridRow *, std::uint16_t columns) override {
         log.push_back("grid row " + std::to_string(columns));
         return 0;
     }
-    std::uint32_t exportTextItem(TextItem* item) override {
+    std::uint32_t exportTextItem(TextItem *item) override {
         log.push_back(std::string("T ") + (item->text ? item->text : "(null)"));
         return 0;
     }
-    std::uint32_t exportFieldItem(FieldItem* item) override {
-        if (std::uint32_t rc = validateField(item)) return rc;
-        ValueText* v = nullptr;
+    std::uint32_t exportFieldItem(FieldItem *item) override {
+        if (std::uint32_t rc = validateField(item))
+            return rc;
+        ValueText *v = nullptr;
         std::uint32_t repeated = 0;
-        if (std::uint32_t rc = fetchValue(item, &v, &repeated)) return rc;
+        if (std::uint32_t rc = fetchValue(item, &v, &repeated))
+            return rc;
         std::string t;
         valueText(v, item->descriptor->kind, t);
         log.push_back("F " + t);
         return 0;
     }
-    const void* formatRecordFor(FieldItem*, std::uint16_t) override { return record; }
+    const void *formatRecordFor(FieldItem *, std::uint16_t) override { return record; }
 
 private:
     bool flat_;
@@ -101,34 +105,37 @@ LayoutSpec groupedLayout() {
     LayoutSpec spec;
     spec.levels = 2;
     spec.groupColumns = {0, 1};
-    spec.areas = {area(UX_AREA_CLOSING7),       area(UX_AREA_OPENING0),
-                  area(UX_AREA_OPENING),        area(UX_AREA_GROUP_HEADER, 1),
+    spec.areas = {area(UX_AREA_CLOSING7),        area(UX_AREA_OPENING0),
+                  area(UX_AREA_OPENING),         area(UX_AREA_GROUP_HEADER, 1),
                   area(UX_AREA_GROUP_HEADER, 2), area(UX_AREA_DETAILS),
                   area(UX_AREA_GROUP_FOOTER, 2), area(UX_AREA_GROUP_FOOTER, 1),
-                  area(UX_AREA_CLOSING5),       area(UX_AREA_CLOSING)};
+                  area(UX_AREA_CLOSING5),        area(UX_AREA_CLOSING)};
     return spec;
 }
 
 struct Walk {
     std::uint32_t result = 0;
-    std::vector<std::pair<int, int>> areas;  // kind, fresh
+    std::vector<std::pair<int, int>> areas; // kind, fresh
     std::vector<std::string> log;
 };
 
-Walk walk(const LayoutSpec& spec, std::vector<Record> records, bool flat,
-          void (*tune)(Probe&) = nullptr) {
+Walk walk(const LayoutSpec &spec, std::vector<Record> records, bool flat,
+          void (*tune)(Probe &) = nullptr) {
     BuiltLayout layout(spec);
     Engine engine(layout, std::move(records));
     Probe probe(layout.layout(), flat);
-    if (tune) tune(probe);
+    if (tune)
+        tune(probe);
     Walk w;
     w.result = probe.startJob(engine.context());
     for (std::size_t i = 0; w.result == 0 && i < engine.recordCount(); ++i) {
         engine.setRecord(i);
         w.result = probe.processRecord(engine.endingLevels(i), i + 1 == engine.recordCount());
     }
-    if (w.result == 0) w.result = probe.endJob();
-    for (const AreaEvent& e : engine.areaEvents()) w.areas.emplace_back(e.kind, e.fresh);
+    if (w.result == 0)
+        w.result = probe.endJob();
+    for (const AreaEvent &e : engine.areaEvents())
+        w.areas.emplace_back(e.kind, e.fresh);
     w.log = probe.log;
     return w;
 }
@@ -139,30 +146,30 @@ using Areas = std::vector<std::pair<int, int>>;
 
 TEST(Classification, RequiredAreasAndConsistentGroups) {
     struct Case {
-        const char* name;
-        void (*edit)(LayoutSpec&);
+        const char *name;
+        void (*edit)(LayoutSpec &);
         std::uint32_t expected;
     } cases[] = {
-        {"complete", [](LayoutSpec&) {}, 0},
-        {"no areas", [](LayoutSpec& s) { s.areas.clear(); }, 5},
-        {"null area array", [](LayoutSpec& s) { s.nullAreaArray = true; }, 5},
-        {"footer of level 2 missing", [](LayoutSpec& s) { s.areas.erase(s.areas.begin() + 6); }, 5},
-        {"header level above the count", [](LayoutSpec& s) { s.areas[4].group = 3; }, 5},
-        {"opening kind 1 missing", [](LayoutSpec& s) { s.areas.erase(s.areas.begin() + 2); }, 5},
-        {"details missing", [](LayoutSpec& s) { s.areas.erase(s.areas.begin() + 5); }, 5},
-        {"closing kind 6 missing", [](LayoutSpec& s) { s.areas.pop_back(); }, 5},
+        {"complete", [](LayoutSpec &) {}, 0},
+        {"no areas", [](LayoutSpec &s) { s.areas.clear(); }, 5},
+        {"null area array", [](LayoutSpec &s) { s.nullAreaArray = true; }, 5},
+        {"footer of level 2 missing", [](LayoutSpec &s) { s.areas.erase(s.areas.begin() + 6); }, 5},
+        {"header level above the count", [](LayoutSpec &s) { s.areas[4].group = 3; }, 5},
+        {"opening kind 1 missing", [](LayoutSpec &s) { s.areas.erase(s.areas.begin() + 2); }, 5},
+        {"details missing", [](LayoutSpec &s) { s.areas.erase(s.areas.begin() + 5); }, 5},
+        {"closing kind 6 missing", [](LayoutSpec &s) { s.areas.pop_back(); }, 5},
         {"optional areas missing",
-         [](LayoutSpec& s) {
+         [](LayoutSpec &s) {
              s.areas.erase(s.areas.begin(), s.areas.begin() + 2);
              s.areas.erase(s.areas.begin() + 6);
          },
          0},
-        {"unknown kind ignored", [](LayoutSpec& s) { s.areas.push_back(area(9)); }, 0},
-        {"header without group record", [](LayoutSpec& s) { s.areas[3].withGroup = false; }, 5},
-        {"area without style", [](LayoutSpec& s) { s.areas[0].withStyle = false; }, 5},
-        {"more levels than headers", [](LayoutSpec& s) { s.levels = 3; }, 5},
+        {"unknown kind ignored", [](LayoutSpec &s) { s.areas.push_back(area(9)); }, 0},
+        {"header without group record", [](LayoutSpec &s) { s.areas[3].withGroup = false; }, 5},
+        {"area without style", [](LayoutSpec &s) { s.areas[0].withStyle = false; }, 5},
+        {"more levels than headers", [](LayoutSpec &s) { s.levels = 3; }, 5},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         for (bool flat : {false, true}) {
             LayoutSpec spec = groupedLayout();
             c.edit(spec);
@@ -219,17 +226,37 @@ TEST(FlatWalk, OneRowPerRecordWithFreshFlags) {
     LayoutSpec spec = groupedLayout();
     spec.levels = 1;
     spec.groupColumns = {0};
-    spec.areas.erase(spec.areas.begin() + 6);  // level 2's footer
-    spec.areas.erase(spec.areas.begin() + 4);  // level 2's header
+    spec.areas.erase(spec.areas.begin() + 6); // level 2's footer
+    spec.areas.erase(spec.areas.begin() + 4); // level 2's header
     Walk w = walk(spec, {{"a"}, {"a"}, {"b"}}, true);
     ASSERT_EQ(w.result, 0u);
-    const Areas expected = {
-        // record 1: first, level 1 opens; the group goes on
-        {0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 0}, {5, 0}, {6, 0}, {7, 0},
-        // record 2: a ends
-        {0, 0}, {1, 0}, {2, 0}, {3, 1}, {4, 1}, {5, 0}, {6, 0}, {7, 0},
-        // record 3: b opens and ends, last record
-        {0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}};
+    const Areas expected = {// record 1: first, level 1 opens; the group goes on
+                            {0, 1},
+                            {1, 1},
+                            {2, 1},
+                            {3, 1},
+                            {4, 0},
+                            {5, 0},
+                            {6, 0},
+                            {7, 0},
+                            // record 2: a ends
+                            {0, 0},
+                            {1, 0},
+                            {2, 0},
+                            {3, 1},
+                            {4, 1},
+                            {5, 0},
+                            {6, 0},
+                            {7, 0},
+                            // record 3: b opens and ends, last record
+                            {0, 0},
+                            {1, 0},
+                            {2, 1},
+                            {3, 1},
+                            {4, 1},
+                            {5, 1},
+                            {6, 1},
+                            {7, 1}};
     EXPECT_EQ(w.areas, expected);
     EXPECT_EQ(w.log, (std::vector<std::string>{"locale", "row end", "row end", "row end"}));
 }
@@ -245,8 +272,8 @@ TEST(FlatWalk, HiddenDetailsMakeRowsOnlyWhereGroupsEnd) {
     spec.areas[2].shown = false;
     Walk w = walk(spec, {{"a"}, {"a"}, {"b"}}, true);
     ASSERT_EQ(w.result, 0u);
-    const Areas expected = {{3, 1},                                  // a goes on
-                            {1, 0}, {2, 0}, {3, 1}, {4, 1}, {6, 0},  // a ends
+    const Areas expected = {{3, 1},                                 // a goes on
+                            {1, 0}, {2, 0}, {3, 1}, {4, 1}, {6, 0}, // a ends
                             {1, 0}, {2, 1}, {3, 1}, {4, 1}, {6, 1}};
     EXPECT_EQ(w.areas, expected);
     EXPECT_EQ(w.log, (std::vector<std::string>{"locale", "row end", "row end"}));
@@ -263,7 +290,7 @@ TEST(FlatWalk, WithoutGroupsEveryRecordIsFull) {
 TEST(FlatWalk, GridModeCanExportOuterAreasOnce) {
     LayoutSpec spec = simpleLayout({});
     spec.mode = UX_LAYOUT_MODE_GRID;
-    Walk w = walk(spec, {{"a"}, {"b"}}, true, [](Probe& p) { p.gridAreasOnce(true); });
+    Walk w = walk(spec, {{"a"}, {"b"}}, true, [](Probe &p) { p.gridAreasOnce(true); });
     const Areas expected = {{1, 1}, {3, 1}, {3, 1}, {6, 1}};
     EXPECT_EQ(w.areas, expected);
 }
@@ -283,20 +310,25 @@ TEST(AreaContents, LinesRepeatAndHiddenAreasOnlyBeginAndEnd) {
 
 TEST(AreaContents, BrokenLinesAndGridRowsFailAndEndTheArea) {
     struct Case {
-        const char* name;
-        void (*breakIt)(BuiltLayout&);
+        const char *name;
+        void (*breakIt)(BuiltLayout &);
     } cases[] = {
-        {"null line array", [](BuiltLayout& l) { l.layout()->areas[1]->lines = nullptr; }},
-        {"null line", [](BuiltLayout& l) { l.layout()->areas[1]->lines[0] = nullptr; }},
-        {"null text array", [](BuiltLayout& l) { l.layout()->areas[1]->lines[0]->texts = nullptr; }},
-        {"null field array", [](BuiltLayout& l) { l.layout()->areas[1]->lines[0]->fields = nullptr; }},
-        {"null text item", [](BuiltLayout& l) { l.layout()->areas[1]->lines[0]->texts[0] = nullptr; }},
-        {"null field item", [](BuiltLayout& l) { l.layout()->areas[1]->lines[0]->fields[0] = nullptr; }},
-        {"field without style", [](BuiltLayout& l) { l.field(1, 0, 0)->style = nullptr; }},
-        {"field without font", [](BuiltLayout& l) { l.field(1, 0, 0)->font = nullptr; }},
-        {"field without descriptor", [](BuiltLayout& l) { l.field(1, 0, 0)->descriptor = nullptr; }},
+        {"null line array", [](BuiltLayout &l) { l.layout()->areas[1]->lines = nullptr; }},
+        {"null line", [](BuiltLayout &l) { l.layout()->areas[1]->lines[0] = nullptr; }},
+        {"null text array",
+         [](BuiltLayout &l) { l.layout()->areas[1]->lines[0]->texts = nullptr; }},
+        {"null field array",
+         [](BuiltLayout &l) { l.layout()->areas[1]->lines[0]->fields = nullptr; }},
+        {"null text item",
+         [](BuiltLayout &l) { l.layout()->areas[1]->lines[0]->texts[0] = nullptr; }},
+        {"null field item",
+         [](BuiltLayout &l) { l.layout()->areas[1]->lines[0]->fields[0] = nullptr; }},
+        {"field without style", [](BuiltLayout &l) { l.field(1, 0, 0)->style = nullptr; }},
+        {"field without font", [](BuiltLayout &l) { l.field(1, 0, 0)->font = nullptr; }},
+        {"field without descriptor",
+         [](BuiltLayout &l) { l.field(1, 0, 0)->descriptor = nullptr; }},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         LayoutSpec spec = simpleLayout({LineSpec{{{0, "t", 0}}, {field(0, 0)}}});
         BuiltLayout layout(spec);
         c.breakIt(layout);
@@ -313,8 +345,10 @@ TEST(AreaContents, BrokenLinesAndGridRowsFailAndEndTheArea) {
     grid.grid = {{cell}, {cell}};
     for (bool nullRow : {true, false}) {
         BuiltLayout layout(grid);
-        if (nullRow) layout.grid()->rows[1] = nullptr;
-        else layout.grid()->rows[1]->cells = nullptr;
+        if (nullRow)
+            layout.grid()->rows[1] = nullptr;
+        else
+            layout.grid()->rows[1]->cells = nullptr;
         Engine engine(layout, {{}});
         Probe probe(layout.layout(), false);
         ASSERT_EQ(probe.startJob(engine.context()), 0u);
@@ -342,21 +376,23 @@ TEST(Values, ZeroTestReadsTheRawValueAtItsWidth) {
     const double half = 0.5;
     struct Case {
         std::uint16_t kind;
-        const void* raw;
+        const void *raw;
         bool zero;
     } cases[] = {
-        {0, lowZero, true},  {1, lowZero, true},   {2, lowZero, false}, {3, lowZero, false},
-        {4, lowZero, false}, {6, &minusZero, true}, {7, &half, false},  {8, lowZero + 2, false},
-        {9, lowZero + 2, false}, {10, "", false},   {12, lowZero + 2, false}, {4, nullptr, false},
+        {0, lowZero, true},  {1, lowZero, true},       {2, lowZero, false},
+        {3, lowZero, false}, {4, lowZero, false},      {6, &minusZero, true},
+        {7, &half, false},   {8, lowZero + 2, false},  {9, lowZero + 2, false},
+        {10, "", false},     {12, lowZero + 2, false}, {4, nullptr, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(Probe::rawIsZero(c.kind, c.raw), c.zero) << c.kind;
+    for (const Case &c : cases)
+        EXPECT_EQ(Probe::rawIsZero(c.kind, c.raw), c.zero) << c.kind;
 
     // Through GetRawValue, only for number kinds whose style suppresses zero.
     FieldSpec suppressed = field(0, 0, UX_KIND_INT32_A);
     suppressed.growOrZero = true;
     FieldSpec kept = field(0, 0, UX_KIND_INT32_A);
     FieldSpec text = field(0, 0);
-    text.growOrZero = true;  // for text kinds the flag means "may grow"
+    text.growOrZero = true; // for text kinds the flag means "may grow"
     LayoutSpec spec = simpleLayout({LineSpec{{}, {suppressed, kept, text}}});
     BuiltLayout layout(spec);
     Engine engine(layout, {{"0", "", ""}});
@@ -395,7 +431,8 @@ TEST(Values, ValueTextJoinsPiecesInOffsetOrder) {
 // the same-formats options are off; everything else comes from the report.
 TEST(Values, FormattingChoiceFollowsTheOptions) {
     LayoutSpec spec = simpleLayout({LineSpec{
-        {}, {field(0, 0, UX_KIND_NUMBER), field(1, 1, UX_KIND_DATE), field(2, 2, UX_KIND_BOOLEAN)}}});
+        {},
+        {field(0, 0, UX_KIND_NUMBER), field(1, 1, UX_KIND_DATE), field(2, 2, UX_KIND_BOOLEAN)}}});
     BuiltLayout layout(spec);
     Engine engine(layout, {{"-1234.5", "2024-03-07", "1"}});
     Probe probe(layout.layout(), false);
@@ -415,14 +452,14 @@ TEST(Values, FormattingChoiceFollowsTheOptions) {
     date.separator1 = date.separator2 = ".";
 
     auto text = [&](std::size_t i) {
-        ValueText* v = nullptr;
+        ValueText *v = nullptr;
         std::uint32_t repeated = 0;
         EXPECT_EQ(probe.fetchValue(layout.field(1, 0, i), &v, &repeated), 0u);
         std::string out;
         Probe::valueText(v, layout.field(1, 0, i)->descriptor->kind, out);
         return out;
     };
-    EXPECT_EQ(text(0), "-1234.50");  // no options: as in the report
+    EXPECT_EQ(text(0), "-1234.50"); // no options: as in the report
     EXPECT_EQ(engine.formatRawCalls, 0u);
 
     probe.withOptions(true);
@@ -430,7 +467,7 @@ TEST(Values, FormattingChoiceFollowsTheOptions) {
     EXPECT_EQ(text(0), "(1.234,5)");
     probe.record = &date;
     EXPECT_EQ(text(1), "07.3.2024");
-    EXPECT_EQ(text(2), "True");  // booleans always as in the report
+    EXPECT_EQ(text(2), "True"); // booleans always as in the report
     EXPECT_EQ(engine.formatRawCalls, 2u);
 
     probe.setSameNumberFormats(true);
@@ -453,7 +490,7 @@ TEST(Output, WritesInSixteenBitPiecesAndReportsShortWrites) {
     EXPECT_EQ(engine.output().writes, 2u);
     EXPECT_EQ(engine.output().bytes, big);
     EXPECT_EQ(probe.writeSpaces(0), 0u);
-    EXPECT_EQ(engine.output().writes, 2u);  // nothing for 0 spaces
+    EXPECT_EQ(engine.output().writes, 2u); // nothing for 0 spaces
     EXPECT_EQ(probe.writeSpaces(3), 0u);
     EXPECT_EQ(engine.output().bytes.substr(70000), "   ");
 
@@ -465,4 +502,4 @@ TEST(Output, WritesInSixteenBitPiecesAndReportsShortWrites) {
     EXPECT_EQ(probe.writeBytes("abc", 3), 1234u);
 }
 
-}  // namespace
+} // namespace

@@ -45,14 +45,14 @@ struct Destfile {
 // A file request as the engine builds it from a format's hint.
 struct Request {
     FileRequest file{};
-    FileRequest* files[1] = {&file};
+    FileRequest *files[1] = {&file};
     DestinationRequest request{};
     Request() {
         request.file_count = 1;
         request.files = files;
         file.title = "Choose Export File";
     }
-    Request& filter(const char* description, const char* pattern) {
+    Request &filter(const char *description, const char *pattern) {
         file.filter_description = description;
         file.filter_pattern = pattern;
         file.default_extension = pattern != nullptr ? pattern + 2 : nullptr;
@@ -60,7 +60,7 @@ struct Request {
     }
 };
 
-std::vector<char> storedBlob(const std::string& name) {
+std::vector<char> storedBlob(const std::string &name) {
     std::vector<char> blob(name.size() + 7, '\0');
     std::uint16_t word = static_cast<std::uint16_t>(blob.size() | UX_BLOB_STORED);
     std::memcpy(blob.data(), &word, 2);
@@ -77,13 +77,16 @@ protected:
         ASSERT_EQ(plugin.initialize(0), 0u);
     }
     void TearDown() override {
-        if (instance != nullptr) plugin.term(instance, 0);
-        if (plugin.terminate) plugin.terminate();
+        if (instance != nullptr)
+            plugin.term(instance, 0);
+        if (plugin.terminate)
+            plugin.terminate();
         uxhost::ScriptedHost::uninstallFrom(plugin.library.handle());
     }
     // Runs UXDInitExportDestination; keeps the instance for TearDown.
-    std::uint32_t choose(const Request& request, const void* options = nullptr) {
-        if (instance != nullptr) plugin.term(instance, 0);
+    std::uint32_t choose(const Request &request, const void *options = nullptr) {
+        if (instance != nullptr)
+            plugin.term(instance, 0);
         instance = nullptr;
         info = nullptr;
         return plugin.init(&owner, 0, options, &request.request, &instance, &info);
@@ -95,17 +98,17 @@ protected:
     Destfile plugin;
     uxhost::ScriptedHost host;
     int owner = 0;
-    UXDInstance* instance = nullptr;
-    DestinationInfo* info = nullptr;
+    UXDInstance *instance = nullptr;
+    DestinationInfo *info = nullptr;
 };
 
 TEST_F(DestfileTest, PublishesOneDiskFileDestination) {
     EXPECT_EQ(plugin.version(), 0x0100);
-    const DestinationTable* table = plugin.destinations();
+    const DestinationTable *table = plugin.destinations();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(+table->size, 8);
     ASSERT_EQ(+table->count, 1);
-    const DestinationEntry* entry = table->entries[0];
+    const DestinationEntry *entry = table->entries[0];
     EXPECT_EQ(+entry->size, 10);
     EXPECT_STREQ(entry->name, "Disk file");
     EXPECT_EQ(+entry->index, 0u);
@@ -129,7 +132,7 @@ TEST_F(DestfileTest, PatternFillsTheNameFieldAndTheFilterAndTheNameKeepsItsCase)
     ASSERT_EQ(choose(request), 0u);
 
     ASSERT_EQ(host.saveRequests().size(), 1u);
-    const auto& shown = host.saveRequests()[0];
+    const auto &shown = host.saveRequests()[0];
     EXPECT_EQ(shown.owner, &owner);
     EXPECT_EQ(shown.file, "*.csv");
     EXPECT_EQ(shown.fileCapacity, 260u);
@@ -148,8 +151,9 @@ TEST_F(DestfileTest, PatternFillsTheNameFieldAndTheFilterAndTheNameKeepsItsCase)
     EXPECT_EQ(+info->size, 52);
     ASSERT_EQ(+info->name_count, 1);
     EXPECT_EQ(chosen(), name) << "handed over as chosen, not lower-cased";
-    const auto* bytes = reinterpret_cast<const unsigned char*>(info);
-    for (int offset : {2, 10, 21, 28, 40, 51}) EXPECT_EQ(bytes[offset], 0) << offset;
+    const auto *bytes = reinterpret_cast<const unsigned char *>(info);
+    for (int offset : {2, 10, 21, 28, 40, 51})
+        EXPECT_EQ(bytes[offset], 0) << offset;
 
     EXPECT_EQ(plugin.exportTo(instance, 0), 0u);
     EXPECT_EQ(plugin.errorText(instance), nullptr);
@@ -157,12 +161,12 @@ TEST_F(DestfileTest, PatternFillsTheNameFieldAndTheFilterAndTheNameKeepsItsCase)
 
 TEST_F(DestfileTest, WithoutAFilterTheNameFieldShowsAllFilesOrTheInitialName) {
     Request request;
-    request.filter(nullptr, "*.csv");  // a pattern without description is no filter
+    request.filter(nullptr, "*.csv"); // a pattern without description is no filter
     request.file.filter_pattern = nullptr;
     host.queueSaveAnswer(dir.file("a.txt"));
     ASSERT_EQ(choose(request), 0u);
     request.file.initial_name = "Yields.txt";
-    request.file.filter_description = "Text (*.txt)";  // description alone: still no filter
+    request.file.filter_description = "Text (*.txt)"; // description alone: still no filter
     host.queueSaveAnswer(dir.file("b.txt"));
     ASSERT_EQ(choose(request), 0u);
 
@@ -228,7 +232,7 @@ TEST_F(DestfileTest, OptionsBlobsCarryTheNameAndSkipDialogAndChecks) {
     ASSERT_EQ(choose(request), 0u);
 
     // Stored form: the size word with the top bit, then the name inline.
-    const void* stored = nullptr;
+    const void *stored = nullptr;
     std::uint16_t size = 0;
     ASSERT_EQ(plugin.encode(instance, &stored, &size), 0u);
     ASSERT_NE(stored, nullptr);
@@ -236,16 +240,16 @@ TEST_F(DestfileTest, OptionsBlobsCarryTheNameAndSkipDialogAndChecks) {
     std::uint16_t word;
     std::memcpy(&word, stored, 2);
     EXPECT_EQ(word, (first.size() + 7) | 0x8000u);
-    EXPECT_STREQ(static_cast<const char*>(stored) + 2, first.c_str());
+    EXPECT_STREQ(static_cast<const char *>(stored) + 2, first.c_str());
 
     // Decoded form: the word 6 and a copy of the name.
-    void* decoded = nullptr;
+    void *decoded = nullptr;
     ASSERT_EQ(plugin.decode(instance, &decoded), 0u);
     ASSERT_NE(decoded, nullptr);
-    EXPECT_EQ(+static_cast<DestinationOptions*>(decoded)->size, 6);
-    EXPECT_STREQ(static_cast<DestinationOptions*>(decoded)->name, first.c_str());
-    std::vector<char> storedCopy(static_cast<const char*>(stored),
-                                 static_cast<const char*>(stored) + size);
+    EXPECT_EQ(+static_cast<DestinationOptions *>(decoded)->size, 6);
+    EXPECT_STREQ(static_cast<DestinationOptions *>(decoded)->name, first.c_str());
+    std::vector<char> storedCopy(static_cast<const char *>(stored),
+                                 static_cast<const char *>(stored) + size);
 
     // Either form given back names the file at once: no dialog, no question
     // even though the file exists now, the name exactly as stored.
@@ -298,7 +302,7 @@ TEST_F(DestfileTest, SeveralFilesAreNamedInOrderAndAFailureKeepsNone) {
     fixed.fixed_name = "one.txt";
     FileRequest asked{};
     asked.filter_pattern = "*.ttx";
-    FileRequest* files[2] = {&fixed, &asked};
+    FileRequest *files[2] = {&fixed, &asked};
     Request request;
     request.request.file_count = 2;
     request.request.files = files;
@@ -319,10 +323,10 @@ TEST_F(DestfileTest, InputThatDoesNotFitItsBufferIsRefused) {
     Request request;
     const std::string longText(300, 'n');
     const std::string description(60, 'd');
-    const std::string pattern(38, 'p');  // 60 + 38 + 3 zeros = 101 bytes
+    const std::string pattern(38, 'p'); // 60 + 38 + 3 zeros = 101 bytes
     request.filter(description.c_str(), pattern.c_str());
     EXPECT_EQ(choose(request), 5u);
-    const std::string fits(37, 'p');  // exactly 100 bytes
+    const std::string fits(37, 'p'); // exactly 100 bytes
     request.filter(description.c_str(), fits.c_str());
     host.queueSaveCancel();
     EXPECT_EQ(choose(request), 6u);
@@ -336,10 +340,11 @@ TEST_F(DestfileTest, InputThatDoesNotFitItsBufferIsRefused) {
     std::vector<char> blob = storedBlob(longText);
     EXPECT_EQ(choose(request, blob.data()), 5u);
     std::vector<char> unterminated = storedBlob("name.txt");
-    std::uint16_t shortWord = static_cast<std::uint16_t>(6 | UX_BLOB_STORED);  // ends inside the name
+    std::uint16_t shortWord =
+        static_cast<std::uint16_t>(6 | UX_BLOB_STORED); // ends inside the name
     std::memcpy(unterminated.data(), &shortWord, 2);
     EXPECT_EQ(choose(request, unterminated.data()), 5u);
-    DestinationOptions decoded{6, const_cast<char*>(longText.c_str())};
+    DestinationOptions decoded{6, const_cast<char *>(longText.c_str())};
     EXPECT_EQ(choose(request, &decoded), 5u);
 
     request.file.name_fixed = 1;
@@ -358,18 +363,18 @@ TEST_F(DestfileTest, InputThatDoesNotFitItsBufferIsRefused) {
 }
 
 TEST_F(DestfileTest, NullArgumentsAreRefused) {
-    const void* blob = reinterpret_cast<const void*>(1);
+    const void *blob = reinterpret_cast<const void *>(1);
     std::uint16_t size = 1;
     EXPECT_EQ(plugin.encode(nullptr, &blob, &size), 5u);
     EXPECT_EQ(blob, nullptr);
-    void* decoded = reinterpret_cast<void*>(1);
+    void *decoded = reinterpret_cast<void *>(1);
     EXPECT_EQ(plugin.decode(nullptr, &decoded), 5u);
     EXPECT_EQ(decoded, nullptr);
     EXPECT_EQ(plugin.term(nullptr, 0), 0u);
     EXPECT_EQ(plugin.exportTo(nullptr, 0), 0u);
     EXPECT_EQ(plugin.errorText(nullptr), nullptr);
-    UXDInstance* out = reinterpret_cast<UXDInstance*>(1);
-    DestinationInfo* outInfo = nullptr;
+    UXDInstance *out = reinterpret_cast<UXDInstance *>(1);
+    DestinationInfo *outInfo = nullptr;
     EXPECT_EQ(plugin.init(&owner, 0, nullptr, nullptr, &out, &outInfo), 5u);
     EXPECT_EQ(out, nullptr);
     Request request;
@@ -384,7 +389,7 @@ TEST_F(DestfileTest, NullArgumentsAreRefused) {
 // The language library "lngdst" + two letters beside the plug-in.
 class DestfileLanguage : public ::testing::Test {
 protected:
-    void start(const char* profileText) {
+    void start(const char *profileText) {
         profile.emplace(profileText);
         ASSERT_NE(plugin.library.handle(), nullptr) << plugin.library.error();
         ASSERT_TRUE(host.installInto(plugin.library.handle()));
@@ -405,8 +410,8 @@ TEST_F(DestfileLanguage, TextsComeFromTheLibraryAndMissingOnesFromThePlugIn) {
     Request request;
     host.queueSaveAnswer(existing);
     host.queueBoxAnswer(UXHOST_IDNO);
-    UXDInstance* instance = nullptr;
-    DestinationInfo* info = nullptr;
+    UXDInstance *instance = nullptr;
+    DestinationInfo *info = nullptr;
     EXPECT_EQ(plugin.init(nullptr, 0, nullptr, &request.request, &instance, &info), 6u);
     ASSERT_EQ(host.boxes().size(), 1u);
     EXPECT_EQ(host.boxes()[0].caption, "Datei existiert bereits");
@@ -424,4 +429,4 @@ TEST_F(DestfileLanguage, ALibraryLackingTheNameAnswers7AndThePlugInUsesItsOwn) {
     EXPECT_EQ(+plugin.destinations()->entries[0]->name, nullptr);
 }
 
-}  // namespace
+} // namespace

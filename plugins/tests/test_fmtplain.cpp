@@ -18,8 +18,7 @@ namespace {
 
 // A copy of a field of a packed engine record: GoogleTest compares by
 // reference, and a reference to a packed field may be misaligned.
-template <class T>
-T packed(T value) {
+template <class T> T packed(T value) {
     return value;
 }
 
@@ -56,8 +55,8 @@ protected:
         plugin_->terminate();
     }
 
-    FormatOutcome run(const LayoutSpec& spec, std::vector<Record> records, std::uint32_t index,
-                      const std::function<void(Engine&)>& prepare = {}) {
+    FormatOutcome run(const LayoutSpec &spec, std::vector<Record> records, std::uint32_t index,
+                      const std::function<void(Engine &)> &prepare = {}) {
         layout_ = std::make_unique<BuiltLayout>(spec);
         return runFormat(*plugin_, index, *layout_, std::move(records), prepare);
     }
@@ -71,17 +70,17 @@ protected:
         return o.output;
     }
 
-    static FormatPlugin* plugin_;
-    uxtest::ProfileScope profile_{std::nullopt};  // no language library
+    static FormatPlugin *plugin_;
+    uxtest::ProfileScope profile_{std::nullopt}; // no language library
     ScriptedHost host_;
     std::unique_ptr<BuiltLayout> layout_;
 };
-FormatPlugin* Plain::plugin_ = nullptr;
+FormatPlugin *Plain::plugin_ = nullptr;
 
 // --- The exports ------------------------------------------------------------
 
 TEST_F(Plain, PublishesTwoFormatsAndTheirHints) {
-    const FormatTable* table = plugin_->getExportFormats();
+    const FormatTable *table = plugin_->getExportFormats();
     ASSERT_EQ(packed(table->count), 2);
     EXPECT_STREQ(table->entries[0]->name, "Text");
     EXPECT_STREQ(table->entries[1]->name, "Tab-separated text");
@@ -92,22 +91,22 @@ TEST_F(Plain, PublishesTwoFormatsAndTheirHints) {
     BuiltLayout layout(spec);
     struct Case {
         std::uint32_t index;
-        const char* filter;
-        const char* pattern;
-        const char* extension;
+        const char *filter;
+        const char *pattern;
+        const char *extension;
     } cases[] = {{0, "Text (*.txt)", "*.txt", "txt"},
                  {1, "Tab-separated (*.ttx)", "*.ttx", "ttx"},
                  {7, "Tab-separated (*.ttx)", "*.ttx", "ttx"}};
-    for (const Case& c : cases) {
-        UXFInstance* instance = nullptr;
-        const FileDialogHintTable* hints = nullptr;
-        const int blob = 12345;  // ignored: fmtplain has no options
-        ASSERT_EQ(plugin_->initExportFormat(nullptr, layout.layout(), c.index, &blob, &instance,
-                                            &hints),
-                  0u);
+    for (const Case &c : cases) {
+        UXFInstance *instance = nullptr;
+        const FileDialogHintTable *hints = nullptr;
+        const int blob = 12345; // ignored: fmtplain has no options
+        ASSERT_EQ(
+            plugin_->initExportFormat(nullptr, layout.layout(), c.index, &blob, &instance, &hints),
+            0u);
         ASSERT_NE(instance, nullptr);
         ASSERT_EQ(packed(hints->count), 1);
-        const FileDialogHint* hint = hints->hints[0];
+        const FileDialogHint *hint = hints->hints[0];
         EXPECT_EQ(packed(hint->size), 26);
         EXPECT_STREQ(hint->title, "Choose Export File");
         EXPECT_STREQ(hint->filter_description, c.filter);
@@ -115,12 +114,12 @@ TEST_F(Plain, PublishesTwoFormatsAndTheirHints) {
         EXPECT_STREQ(hint->default_extension, c.extension);
         EXPECT_EQ(packed(hint->default_extension), hint->filter_pattern + 2);
 
-        const void* stored = &blob;
+        const void *stored = &blob;
         std::uint16_t size = 99;
         EXPECT_EQ(plugin_->encodeFormatOptions(instance, &stored, &size), 0u);
         EXPECT_EQ(stored, nullptr);
         EXPECT_EQ(size, 0);
-        void* decoded = &size;
+        void *decoded = &size;
         EXPECT_EQ(plugin_->decodeFormatOptions(instance, &decoded), 0u);
         EXPECT_EQ(decoded, nullptr);
         EXPECT_EQ(plugin_->getPageN(instance), 1);
@@ -133,22 +132,22 @@ TEST_F(Plain, PublishesTwoFormatsAndTheirHints) {
 // keeps the library initialised, withdrawn (null, not dangling) after the
 // balancing terminate.
 TEST_F(Plain, FormatNamesLiveWhileInitialised) {
-    const FormatTable* table = plugin_->getExportFormats();
-    ASSERT_EQ(plugin_->initialize(0), 0u);  // a second user
+    const FormatTable *table = plugin_->getExportFormats();
+    ASSERT_EQ(plugin_->initialize(0), 0u); // a second user
     plugin_->terminate();
     EXPECT_STREQ(table->entries[0]->name, "Text");
-    plugin_->terminate();  // the last user
+    plugin_->terminate(); // the last user
     EXPECT_EQ(packed(table->entries[0]->name), nullptr);
     EXPECT_EQ(packed(table->entries[1]->name), nullptr);
-    ASSERT_EQ(plugin_->initialize(0), 0u);  // for TearDown
+    ASSERT_EQ(plugin_->initialize(0), 0u); // for TearDown
     EXPECT_STREQ(table->entries[1]->name, "Tab-separated text");
 }
 
 TEST_F(Plain, NullInstancesAnswerFive) {
     JobContext context{};
-    const void* blob = nullptr;
+    const void *blob = nullptr;
     std::uint16_t size = 0;
-    void* decoded = nullptr;
+    void *decoded = nullptr;
     EXPECT_EQ(plugin_->startJob(nullptr, &context), 5u);
     EXPECT_EQ(plugin_->processRecord(nullptr, 0, 1), 5u);
     EXPECT_EQ(plugin_->endJob(nullptr), 5u);
@@ -162,8 +161,8 @@ TEST_F(Plain, NullInstancesAnswerFive) {
 
 // A null layout is accepted by UXFInitExportFormat and refused by the job.
 TEST_F(Plain, NullLayoutFailsAtJobStart) {
-    UXFInstance* instance = reinterpret_cast<UXFInstance*>(1);
-    const FileDialogHintTable* hints = nullptr;
+    UXFInstance *instance = reinterpret_cast<UXFInstance *>(1);
+    const FileDialogHintTable *hints = nullptr;
     ASSERT_EQ(plugin_->initExportFormat(nullptr, nullptr, 0, nullptr, &instance, &hints), 0u);
     LayoutSpec spec = simpleLayout({});
     BuiltLayout layout(spec);
@@ -175,7 +174,8 @@ TEST_F(Plain, NullLayoutFailsAtJobStart) {
 }
 
 TEST_F(Plain, InconsistentLayoutsFailBeforeAnythingIsWritten) {
-    auto withGroups = [](std::uint16_t levels, std::vector<std::pair<std::uint16_t, std::uint16_t>> groupAreas) {
+    auto withGroups = [](std::uint16_t levels,
+                         std::vector<std::pair<std::uint16_t, std::uint16_t>> groupAreas) {
         LayoutSpec spec = simpleLayout({LineSpec{{text(0, "x")}, {}}});
         spec.areas[0].lines.push_back(LineSpec{{text(0, "opening")}, {}});
         spec.levels = levels;
@@ -187,7 +187,7 @@ TEST_F(Plain, InconsistentLayoutsFailBeforeAnythingIsWritten) {
         }
         return spec;
     };
-    std::vector<std::pair<const char*, LayoutSpec>> cases;
+    std::vector<std::pair<const char *, LayoutSpec>> cases;
     {
         LayoutSpec s;
         cases.emplace_back("no areas", s);
@@ -198,9 +198,9 @@ TEST_F(Plain, InconsistentLayoutsFailBeforeAnythingIsWritten) {
         cases.emplace_back("null area array", s);
     }
     cases.emplace_back("header without its footer", withGroups(1, {{UX_AREA_GROUP_HEADER, 1}}));
-    cases.emplace_back("level above the count",
-                       withGroups(1, {{UX_AREA_GROUP_HEADER, 1}, {UX_AREA_GROUP_FOOTER, 1},
-                                      {UX_AREA_GROUP_HEADER, 2}}));
+    cases.emplace_back("level above the count", withGroups(1, {{UX_AREA_GROUP_HEADER, 1},
+                                                               {UX_AREA_GROUP_FOOTER, 1},
+                                                               {UX_AREA_GROUP_HEADER, 2}}));
     cases.emplace_back("level 0", withGroups(1, {{UX_AREA_GROUP_HEADER, 0},
                                                  {UX_AREA_GROUP_HEADER, 1},
                                                  {UX_AREA_GROUP_FOOTER, 1}}));
@@ -219,7 +219,7 @@ TEST_F(Plain, InconsistentLayoutsFailBeforeAnythingIsWritten) {
         s.areas[2].withStyle = false;
         cases.emplace_back("area without style", s);
     }
-    for (auto& [name, spec] : cases) {
+    for (auto &[name, spec] : cases) {
         for (std::uint32_t index : {kText, kTab}) {
             FormatOutcome o = run(spec, {Record{}}, index);
             EXPECT_EQ(o.result, 5u) << name;
@@ -320,11 +320,11 @@ TEST_F(Plain, OverlappingTextItemsAreSeparatedByOneSpace) {
 // column 10 (a text item never touches what stands before it).
 TEST_F(Plain, ValuesAreAlignedInTheirField) {
     struct Case {
-        const char* name;
+        const char *name;
         std::uint16_t kind;
         std::uint16_t alignment;
-        const char* value;
-        const char* expected;
+        const char *value;
+        const char *expected;
     } cases[] = {
         {"number, default alignment: right", UX_KIND_INT32_A, 0, "42", "        42 |"},
         {"date, default alignment: left", UX_KIND_DATE, 0, "2024-01-31", "2024-01-31 |"},
@@ -336,7 +336,7 @@ TEST_F(Plain, ValuesAreAlignedInTheirField) {
         {"cut on the right", UX_KIND_TEXT_A, 0, "abcdefghijkl", "abcdefghij |"},
         {"unknown alignment", UX_KIND_TEXT_A, 9, "abc", "          |"},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         FieldSpec f = field(0, 1000, 0, c.kind);
         f.alignment = c.alignment;
         EXPECT_EQ(lines({LineSpec{{text(1000, "|")}, {f}}}, {c.value}, kText),
@@ -349,9 +349,9 @@ TEST_F(Plain, FontWidthIsMeasuredOnceAndKept) {
     LayoutSpec spec = simpleLayout({LineSpec{{}, {field(0, 1000, 0)}}});
     spec.fonts.push_back(FontSpec{0});
     spec.areas[1].lines[0].fields[0].font = 1;
-    host_.setFontWidth(reinterpret_cast<void*>(2), 200);  // handle of font 1
+    host_.setFontWidth(reinterpret_cast<void *>(2), 200); // handle of font 1
     FormatOutcome o = run(spec, {{"abcdefgh"}, {"ijklmnop"}}, kText);
-    EXPECT_EQ(o.output, "abcde\r\nijklm\r\n");  // 1000 / 200 = 5 characters
+    EXPECT_EQ(o.output, "abcde\r\nijklm\r\n"); // 1000 / 200 = 5 characters
     EXPECT_EQ(packed(layout_->font(1)->avg_char_width), 200);
     ASSERT_EQ(host_.measurements().size(), 1u);
     EXPECT_EQ(host_.measurements()[0].dc, Engine::deviceContext());
@@ -365,7 +365,7 @@ TEST_F(Plain, UnmeasurableFontCountsOneCharacterPerColumn) {
     host_.setMeasurementFails(true);
     EXPECT_EQ(run(spec, {{"abcdefgh"}}, kText).output, "abcde\r\n");
     EXPECT_EQ(packed(layout_->font(0)->avg_char_width), 0);
-    ScriptedHost::uninstallFrom(plugin_->handle());  // no host at all: the same
+    ScriptedHost::uninstallFrom(plugin_->handle()); // no host at all: the same
     EXPECT_EQ(run(spec, {{"abcdefgh"}}, kText).output, "abcde\r\n");
 }
 
@@ -373,11 +373,11 @@ TEST_F(Plain, UnmeasurableFontCountsOneCharacterPerColumn) {
 
 TEST_F(Plain, GrowingFieldsWrapIntoContinuationLines) {
     struct Case {
-        const char* name;
+        const char *name;
         std::uint16_t width;
         std::uint16_t maxLines;
-        const char* value;
-        const char* expected;
+        const char *value;
+        const char *expected;
     } cases[] = {
         {"alpha and beta", 600, 0, "alpha beta", "alpha \r\nbeta  \r\n"},
         {"empty paragraph skipped", 600, 0, "one\r\n\r\ntwo", "one \r\ntwo \r\n"},
@@ -387,7 +387,7 @@ TEST_F(Plain, GrowingFieldsWrapIntoContinuationLines) {
         {"fits on one line", 1000, 0, "short", "short     \r\n"},
         {"0x8D LF is a break", 1000, 0, "a\x8d\nb", "a       \r\nb         \r\n"},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         FieldSpec f = field(0, c.width, 0);
         f.growOrZero = true;
         f.maxLines = c.maxLines;
@@ -427,8 +427,7 @@ TEST_F(Plain, TwoGrowingFieldsContinueUntilBothEnd) {
     FieldSpec shorter = field(400, 300, 1);
     shorter.growOrZero = true;
     LayoutSpec spec = simpleLayout({LineSpec{{}, {longer, shorter}}});
-    EXPECT_EQ(run(spec, {{"aa bb cc", "x"}}, kText).output,
-              "aa  x  \r\nbb     \r\ncc     \r\n");
+    EXPECT_EQ(run(spec, {{"aa bb cc", "x"}}, kText).output, "aa  x  \r\nbb     \r\ncc     \r\n");
     spec.areas[1].lines[0].fields[0].maxLines = 1;
     EXPECT_EQ(run(spec, {{"aa bb cc", "x yy"}}, kText).output, "aa  x  \r\n    yy \r\n");
 }
@@ -441,7 +440,7 @@ TEST_F(Plain, ContinuationPassesUseTheOutputPosition) {
     LayoutSpec spec = simpleLayout({LineSpec{{}, {grow}}});
     FormatOutcome o = run(spec, {{"alpha beta"}}, kText);
     EXPECT_EQ(o.output, "alpha \r\nbeta  \r\n");
-    EXPECT_EQ(o.seeks, 1u);  // one pass, which wrote its line
+    EXPECT_EQ(o.seeks, 1u); // one pass, which wrote its line
     // A pass that writes nothing (the engine reports the value repeated on
     // the continuation, and duplicates are suppressed) goes back to the
     // noted position.
@@ -450,9 +449,10 @@ TEST_F(Plain, ContinuationPassesUseTheOutputPosition) {
     spec.areas[1].lines[0].fields[0] = dup;
     Value first("alpha beta");
     first.repeat = false;
-    FormatOutcome back = run(spec, {{first}}, kText, [](Engine& e) { e.repeatAfterFirstCall = true; });
+    FormatOutcome back =
+        run(spec, {{first}}, kText, [](Engine &e) { e.repeatAfterFirstCall = true; });
     EXPECT_EQ(back.output, "alpha \r\n");
-    EXPECT_EQ(back.seeks, 2u);  // noted, then returned to
+    EXPECT_EQ(back.seeks, 2u); // noted, then returned to
 }
 
 // --- Failures -----------------------------------------------------------------------------
@@ -461,20 +461,20 @@ TEST_F(Plain, ShortWritesAndCallbackErrorsEndTheCall) {
     LayoutSpec spec = simpleLayout({LineSpec{{text(0, "abc")}, {field(500, 500, 0)}}});
     for (std::uint32_t index : {kText, kTab}) {
         FormatOutcome shortWrite =
-            run(spec, {{"v"}}, index, [](Engine& e) { e.output().acceptAtMost = 3; });
+            run(spec, {{"v"}}, index, [](Engine &e) { e.output().acceptAtMost = 3; });
         EXPECT_EQ(shortWrite.result, 3u);
-        EXPECT_EQ(shortWrite.openAreas, 0u);  // EndArea followed the failure
+        EXPECT_EQ(shortWrite.openAreas, 0u); // EndArea followed the failure
 
-        FormatOutcome failing = run(spec, {{"v"}}, index, [](Engine& e) {
+        FormatOutcome failing = run(spec, {{"v"}}, index, [](Engine &e) {
             e.output().failOnWrite = 1;
             e.output().failCode = 42;
         });
         EXPECT_EQ(failing.result, 42u);
 
         FormatOutcome valueError =
-            run(spec, {{"v"}}, index, [](Engine& e) { e.failReportValue = 77; });
+            run(spec, {{"v"}}, index, [](Engine &e) { e.failReportValue = 77; });
         EXPECT_EQ(valueError.result, 77u);
-        EXPECT_EQ(valueError.output, "");  // the half-built line is not written
+        EXPECT_EQ(valueError.output, ""); // the half-built line is not written
     }
 }
 
@@ -484,9 +484,11 @@ TEST_F(Plain, AFailedLineLeavesNothingForTheNextJob) {
     LayoutSpec spec = simpleLayout({LineSpec{{text(0, "abc")}, {field(500, 500, 0)}}});
     BuiltLayout layout(spec);
     for (std::uint32_t index : {kText, kTab}) {
-        UXFInstance* instance = nullptr;
-        const FileDialogHintTable* hints = nullptr;
-        ASSERT_EQ(plugin_->initExportFormat(nullptr, layout.layout(), index, nullptr, &instance, &hints), 0u);
+        UXFInstance *instance = nullptr;
+        const FileDialogHintTable *hints = nullptr;
+        ASSERT_EQ(
+            plugin_->initExportFormat(nullptr, layout.layout(), index, nullptr, &instance, &hints),
+            0u);
         Engine failing(layout, {{"v"}});
         failing.failReportValue = 77;
         EXPECT_EQ(runJob(*plugin_, instance, failing), 77u);
@@ -520,7 +522,7 @@ TEST_F(Plain, GridRowsBecomeLines) {
 
     FormatOutcome tab = run(spec, {Record{}}, kTab);
     EXPECT_EQ(tab.result, 0u);
-    EXPECT_EQ(tab.output, "\"ab\"\"c\"\t\"\"\t12\r\n");  // the second row is blank
+    EXPECT_EQ(tab.output, "\"ab\"\"c\"\t\"\"\t12\r\n"); // the second row is blank
     FormatOutcome plain = run(spec, {Record{}}, kText);
     EXPECT_EQ(plain.output, "ab\"c      12\r\n");
 }
@@ -531,4 +533,4 @@ TEST_F(Plain, DetailsRepeatAsTheirGroupRecordSays) {
     EXPECT_EQ(run(spec, {{"a"}, {"b"}}, kTab).output, "\"a\"\r\n\"a\"\r\n\"b\"\r\n\"b\"\r\n");
 }
 
-}  // namespace
+} // namespace

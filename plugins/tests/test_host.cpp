@@ -19,8 +19,7 @@ namespace {
 
 // A copy of a field of a packed engine record: GoogleTest compares by
 // reference, and a reference to a packed field may be misaligned.
-template <class T>
-T packed(T value) {
+template <class T> T packed(T value) {
     return value;
 }
 
@@ -44,29 +43,29 @@ area 4 group=1 hidden
 area 6
 )");
     BuiltLayout built(spec);
-    ReportLayout* layout = built.layout();
+    ReportLayout *layout = built.layout();
     ASSERT_EQ(packed(layout->area_count), 5);
     EXPECT_EQ(packed(layout->group_levels), 1);
     EXPECT_EQ(packed(layout->mode), 0);
-    LayoutArea* details = layout->areas[2];
+    LayoutArea *details = layout->areas[2];
     EXPECT_EQ(packed(details->kind), 3);
     EXPECT_EQ(packed(details->group->level), 2);
     EXPECT_EQ(packed(details->style->drop_blank_lines), 1u);
     EXPECT_EQ(packed(layout->areas[3]->style->shown), 0u);
     EXPECT_STREQ(layout->areas[0]->lines[0]->texts[0]->text, "Report\t\"x\"");
-    LayoutLine* line = details->lines[0];
+    LayoutLine *line = details->lines[0];
     ASSERT_EQ(packed(line->text_count), 1);
     EXPECT_EQ(packed(line->texts[0]->text), nullptr);
     EXPECT_EQ(packed(line->texts[0]->position), -200);
     EXPECT_EQ(packed(line->texts[0]->font->avg_char_width), 0);
     ASSERT_EQ(packed(line->field_count), 2);
-    FieldItem* number = line->fields[0];
+    FieldItem *number = line->fields[0];
     EXPECT_EQ(packed(number->width), 1200);
     EXPECT_EQ(packed(number->descriptor->kind), 6);
     EXPECT_EQ(packed(number->style->alignment), 3);
     EXPECT_EQ(packed(number->style->suppress_zero_or_grow), 1u);
     EXPECT_EQ(packed(number->suppress_duplicates), 1u);
-    FieldItem* note = line->fields[1];
+    FieldItem *note = line->fields[1];
     EXPECT_EQ(packed(note->style->max_lines), 2);
     EXPECT_EQ(packed(note->hidden), 1u);
     EXPECT_EQ(packed(note->descriptor->field_class), 3);
@@ -75,20 +74,21 @@ area 6
 
 TEST(LayoutDescription, ErrorsNameTheLineAndStatement) {
     struct Case {
-        const char* text;
-        const char* message;
+        const char *text;
+        const char *message;
     } cases[] = {
-        {"area 3\nline\nfield 0 100 0 colour=red\n", "line 3 (field): unknown option \"colour=red\""},
+        {"area 3\nline\nfield 0 100 0 colour=red\n",
+         "line 3 (field): unknown option \"colour=red\""},
         {"text 0 \"x\"\n", "line 1 (text): a text item needs a line before it"},
         {"area 3\nline\ntext 0 \"open\n", "line 3: a quoted text is not closed"},
         {"area x\n", "line 1 (area): \"x\" is not an integer"},
         {"picture 1\n", "line 1 (picture): unknown statement"},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         try {
             parseLayout(c.text);
             ADD_FAILURE() << c.text;
-        } catch (const std::runtime_error& e) {
+        } catch (const std::runtime_error &e) {
             EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
         }
     }
@@ -96,7 +96,7 @@ TEST(LayoutDescription, ErrorsNameTheLineAndStatement) {
     EXPECT_THROW(BuiltLayout{badFont}, std::runtime_error);
     EXPECT_THROW(rawBytes(UX_KIND_INT8_A, "300"), std::runtime_error);
     EXPECT_THROW(rawBytes(UX_KIND_DATE, "31.1.2024"), std::runtime_error);
-    EXPECT_EQ(rawBytes(UX_KIND_INT32_A, ""), "");  // no value
+    EXPECT_EQ(rawBytes(UX_KIND_INT32_A, ""), ""); // no value
 }
 
 TEST(Csv, QuotedFieldsAndLineEnds) {
@@ -117,12 +117,13 @@ TEST(Formatting, NumberAndDateRecords) {
     FieldItem item{};
     FieldStyle style{};
     item.style = &style;
-    auto number = [&](std::uint16_t kind, const std::string& source, NumberFormatRecord f) {
+    auto number = [&](std::uint16_t kind, const std::string &source, NumberFormatRecord f) {
         const std::string raw = rawBytes(kind, source);
         std::array<std::optional<std::string>, 5> pieces;
         Engine::formatRaw(kind, raw.empty() ? nullptr : raw.data(), &f, &item, pieces);
         std::string out;
-        for (auto& p : pieces) out += p.value_or("");
+        for (auto &p : pieces)
+            out += p.value_or("");
         return out;
     };
     NumberFormatRecord f{};
@@ -137,13 +138,13 @@ TEST(Formatting, NumberAndDateRecords) {
     f.leading_zero = 0;
     EXPECT_EQ(number(UX_KIND_NUMBER, "0.5", f), ".50");
     f.negative_style = 2;
-    EXPECT_EQ(number(UX_KIND_INT16_A, "-12", {f}), "12.00-");  // integers: decimals as given
+    EXPECT_EQ(number(UX_KIND_INT16_A, "-12", {f}), "12.00-"); // integers: decimals as given
     f.negative_style = 3;
     f.decimals = 0;
     f.thousands_separator = 0;
     EXPECT_EQ(number(UX_KIND_INT32_A, "-123456", f), "(123456)");
     f.decimals = 3;
-    f.decimal_separator = 0;  // no separator: no decimals
+    f.decimal_separator = 0; // no separator: no decimals
     EXPECT_EQ(number(UX_KIND_NUMBER, "2.75", f), "3");
     const char euro[] = "EUR";
     f.decimal_separator = ',';
@@ -155,7 +156,7 @@ TEST(Formatting, NumberAndDateRecords) {
     f.symbol_first = 1;
     f.symbol_spacing = 2;
     EXPECT_EQ(number(UX_KIND_CURRENCY, "3.5", f), "EUR3,50");
-    EXPECT_EQ(number(UX_KIND_NUMBER, "", f), "");  // no value
+    EXPECT_EQ(number(UX_KIND_NUMBER, "", f), ""); // no value
 
     auto date = [&](DateFormatRecord d) {
         const std::string raw = rawBytes(UX_KIND_DATE, "2024-03-07");
@@ -196,7 +197,7 @@ TEST(EngineState, OutputSeeksAndGroupEndings) {
     EXPECT_EQ(engine.endingLevels(2), 2);
     EXPECT_EQ(engine.endingLevels(3), 2);
 
-    JobContext* c = engine.context();
+    JobContext *c = engine.context();
     std::uint16_t written = 0;
     std::uint32_t position = 0;
     ASSERT_EQ(c->write_output(c->engine, 0, 6, &written, "abcdef"), 0u);
@@ -204,7 +205,7 @@ TEST(EngineState, OutputSeeksAndGroupEndings) {
     EXPECT_EQ(position, 6u);
     EXPECT_EQ(c->seek_output(c->engine, 0, 0, 2, &position), 0u);
     ASSERT_EQ(c->write_output(c->engine, 0, 2, &written, "XY"), 0u);
-    EXPECT_EQ(engine.output().bytes, "abXYef");  // overwritten in place
+    EXPECT_EQ(engine.output().bytes, "abXYef"); // overwritten in place
     EXPECT_NE(c->seek_output(c->engine, 0, 1, -10, &position), 0u);
     engine.output().acceptAtMost = 1;
     ASSERT_EQ(c->write_output(c->engine, 0, 3, &written, "123"), 0u);
@@ -257,7 +258,7 @@ TEST_F(WholeExport, SaveDialogFromTheFormatsHint) {
     ExportResult r = runExport(settings, layout, {{"nut", "3"}});
     ASSERT_EQ(r.result, 0u) << r.failedStep;
     ASSERT_EQ(host_.saveRequests().size(), 1u);
-    const auto& request = host_.saveRequests()[0];
+    const auto &request = host_.saveRequests()[0];
     EXPECT_EQ(request.title.value_or(""), "Choose Export File");
     EXPECT_EQ(request.filter, (std::vector<std::string>{"Text (*.txt)", "*.txt"}));
     EXPECT_EQ(request.file, "*.txt");
@@ -280,9 +281,9 @@ TEST_F(WholeExport, UnknownPluginIsNamed) {
     try {
         runExport(settings, layout, {});
         ADD_FAILURE();
-    } catch (const std::runtime_error& e) {
+    } catch (const std::runtime_error &e) {
         EXPECT_NE(std::string(e.what()).find("fmtnothing.so"), std::string::npos);
     }
 }
 
-}  // namespace
+} // namespace

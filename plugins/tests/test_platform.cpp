@@ -19,24 +19,29 @@ namespace {
 // Sets or clears an environment variable for one scope.
 class EnvScope {
 public:
-    EnvScope(const char* name, const char* value) : name_(name) {
-        if (const char* old = getenv(name)) previous_ = old;
-        if (value != nullptr) setenv(name, value, 1);
-        else unsetenv(name);
+    EnvScope(const char *name, const char *value) : name_(name) {
+        if (const char *old = getenv(name))
+            previous_ = old;
+        if (value != nullptr)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
     }
     ~EnvScope() {
-        if (previous_) setenv(name_, previous_->c_str(), 1);
-        else unsetenv(name_);
+        if (previous_)
+            setenv(name_, previous_->c_str(), 1);
+        else
+            unsetenv(name_);
     }
 
 private:
-    const char* name_;
+    const char *name_;
     std::optional<std::string> previous_;
 };
 
 class HostScope {
 public:
-    explicit HostScope(const UXHostInterface* host) { platform::setHostInterface(host); }
+    explicit HostScope(const UXHostInterface *host) { platform::setHostInterface(host); }
     ~HostScope() { platform::setHostInterface(nullptr); }
 };
 
@@ -119,7 +124,7 @@ std::intptr_t optionsProc(platform::Hwnd dialog, std::uint32_t message, platform
                           platform::LParam lparam) {
     if (message == platform::WM_INITDIALOG) {
         platform::setWindowLong(dialog, platform::DWL_USER, lparam);
-        auto* options = reinterpret_cast<Options*>(lparam);
+        auto *options = reinterpret_cast<Options *>(lparam);
         for (int id : {1000, 1001})
             platform::sendMessage(platform::getDlgItem(dialog, id), platform::EM_LIMITTEXT, 16, 0);
         platform::setDlgItemText(dialog, 1000, options->separator);
@@ -127,8 +132,10 @@ std::intptr_t optionsProc(platform::Hwnd dialog, std::uint32_t message, platform
         platform::checkDlgButton(dialog, 101, options->sameNumbers ? 1 : 0);
         return 1;
     }
-    if (message != platform::WM_COMMAND) return 0;
-    auto* options = reinterpret_cast<Options*>(platform::getWindowLong(dialog, platform::DWL_USER));
+    if (message != platform::WM_COMMAND)
+        return 0;
+    auto *options =
+        reinterpret_cast<Options *>(platform::getWindowLong(dialog, platform::DWL_USER));
     ++options->commands;
     switch (wparam & 0xffff) {
     case UXHOST_IDOK:
@@ -138,7 +145,8 @@ std::intptr_t optionsProc(platform::Hwnd dialog, std::uint32_t message, platform
         platform::endDialog(dialog, 1);
         return 1;
     case UXHOST_IDCANCEL:
-        if (!options->ignoreCancel) platform::endDialog(dialog, 2);
+        if (!options->ignoreCancel)
+            platform::endDialog(dialog, 2);
         return 1;
     default:
         return 0;
@@ -148,14 +156,15 @@ std::intptr_t optionsProc(platform::Hwnd dialog, std::uint32_t message, platform
 TEST(DialogManager, PresentsTheControlsAndTakesBackWhatTheUserChanged) {
     uxhost::ScriptedHost host;
     HostScope scope(host.interface());
-    host.queueDialogAnswer({UXHOST_IDOK, {{101, 0}}, {{1000, "a separator far too long"}, {1001, "\""}}});
+    host.queueDialogAnswer(
+        {UXHOST_IDOK, {{101, 0}}, {{1000, "a separator far too long"}, {1001, "\""}}});
     Options options;
     int owner = 0;
     EXPECT_EQ(platform::dialogBox(kModule, "charsepoptions", &owner, optionsProc,
                                   reinterpret_cast<platform::LParam>(&options)),
               1);
     ASSERT_EQ(host.dialogs().size(), 1u);
-    const auto& shown = host.dialogs()[0];
+    const auto &shown = host.dialogs()[0];
     EXPECT_EQ(shown.owner, &owner);
     EXPECT_EQ(shown.name, "CharSepOptions");
     EXPECT_EQ(shown.caption, "Character-Separated Values");
@@ -169,7 +178,7 @@ TEST(DialogManager, PresentsTheControlsAndTakesBackWhatTheUserChanged) {
     EXPECT_EQ(shown.control(1001)->text, "'");
     EXPECT_EQ(shown.control(101)->checked, 1);
     EXPECT_EQ(shown.control(UXHOST_IDOK)->text, "OK");
-    EXPECT_STREQ(options.separator, "a separator far ");  // the first 16 characters
+    EXPECT_STREQ(options.separator, "a separator far "); // the first 16 characters
     EXPECT_STREQ(options.quote, "\"");
     EXPECT_FALSE(options.sameNumbers);
 }
@@ -215,7 +224,8 @@ TEST(DialogManager, NeverWaitsWithoutAnAnswer) {
         // A host that keeps pressing a button nobody handles.
         uxhost::ScriptedHost host;
         HostScope scope(host.interface());
-        for (int i = 0; i < 100; ++i) host.queueDialogAnswer({55, {}, {}});
+        for (int i = 0; i < 100; ++i)
+            host.queueDialogAnswer({55, {}, {}});
         EXPECT_EQ(platform::dialogBox(kModule, "CharSepOptions", nullptr, optionsProc,
                                       reinterpret_cast<platform::LParam>(&options)),
                   UXHOST_IDCANCEL);
@@ -228,7 +238,7 @@ TEST(DialogManager, HandlesOutsideARunningDialogAreIgnored) {
     auto remember = [](platform::Hwnd dialog, std::uint32_t message, platform::WParam,
                        platform::LParam lparam) -> std::intptr_t {
         if (message == platform::WM_INITDIALOG) {
-            *reinterpret_cast<platform::Hwnd*>(lparam) = dialog;
+            *reinterpret_cast<platform::Hwnd *>(lparam) = dialog;
             platform::endDialog(dialog, 9);
         }
         return 0;
@@ -263,7 +273,7 @@ TEST(HostInterface, BoxesSaveDialogAndFontsWithoutAndWithAHost) {
 
     HostScope scope(host.interface());
     host.queueBoxAnswer(UXHOST_IDYES);
-    host.queueBoxAnswer(0);  // the box could not be shown
+    host.queueBoxAnswer(0); // the box could not be shown
     EXPECT_EQ(platform::messageBox(nullptr, "Overwrite?", "Exists", UXHOST_MB_YESNO), UXHOST_IDYES);
     EXPECT_EQ(platform::messageBox(nullptr, "Again?", "Exists", UXHOST_MB_YESNO), UXHOST_IDCANCEL);
     ASSERT_EQ(host.boxes().size(), 2u);
@@ -274,7 +284,7 @@ TEST(HostInterface, BoxesSaveDialogAndFontsWithoutAndWithAHost) {
     host.setFontWidth(&fontA, 120);
     ASSERT_TRUE(platform::averageCharWidth(nullptr, &fontA, width));
     EXPECT_EQ(width, 120);
-    host.setFontWidth(&fontB, 0);  // a zero width is no measurement
+    host.setFontWidth(&fontB, 0); // a zero width is no measurement
     EXPECT_FALSE(platform::averageCharWidth(nullptr, &fontB, width));
     host.setMeasurementFails(true);
     EXPECT_FALSE(platform::averageCharWidth(nullptr, &fontA, width));
@@ -284,7 +294,7 @@ TEST(HostInterface, ASaveAnswerThatIsNotTerminatedInItsBufferIsRefused) {
     UXHostInterface overrunning{};
     overrunning.size = sizeof overrunning;
     overrunning.version = UXHOST_VERSION;
-    overrunning.save_file = [](void*, UXHostSaveFile* request) -> std::int32_t {
+    overrunning.save_file = [](void *, UXHostSaveFile *request) -> std::int32_t {
         std::memset(request->file, 'A', request->file_capacity);
         return 1;
     };
@@ -303,7 +313,8 @@ TEST(Files, StatesDeletionAndLowerCase) {
     std::string readOnly = dir.write("ReadOnly.txt", "x");
     ASSERT_EQ(chmod(readOnly.c_str(), 0444), 0);
     EXPECT_EQ(platform::fileState(dir.file("missing.txt").c_str()), platform::FileState::Missing);
-    EXPECT_EQ(platform::fileState(dir.file("no/such/dir.txt").c_str()), platform::FileState::Missing);
+    EXPECT_EQ(platform::fileState(dir.file("no/such/dir.txt").c_str()),
+              platform::FileState::Missing);
     EXPECT_EQ(platform::fileState(writable.c_str()), platform::FileState::Writable);
     EXPECT_EQ(platform::fileState(readOnly.c_str()), platform::FileState::ReadOnly);
     EXPECT_EQ(platform::fileState(dir.path().c_str()), platform::FileState::ReadOnly);
@@ -318,4 +329,4 @@ TEST(Files, StatesDeletionAndLowerCase) {
     EXPECT_STREQ(text, "c:\\out\\r\xe9port \x9a\xff\xd7.txt");
 }
 
-}  // namespace
+} // namespace

@@ -31,34 +31,46 @@ public:
     int range(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
     bool chance(int percent) { return range(1, 100) <= percent; }
 
-    std::string word(const char* alphabet, int maxLength) {
+    std::string word(const char *alphabet, int maxLength) {
         const std::string a(alphabet);
         std::string s;
         const int n = range(0, maxLength);
-        for (int i = 0; i < n; ++i) s += a[static_cast<std::size_t>(range(0, static_cast<int>(a.size()) - 1))];
+        for (int i = 0; i < n; ++i)
+            s += a[static_cast<std::size_t>(range(0, static_cast<int>(a.size()) - 1))];
         return s;
     }
 
     std::string value(int kind) {
         const bool zero = chance(25);
         switch (kind) {
-        case 0: case 1: return std::to_string(zero ? 0 : range(-128, 127));
-        case 2: case 3: return std::to_string(zero ? 0 : range(-32768, 32767));
-        case 4: case 5: return std::to_string(zero ? 0 : range(-2000000000, 2000000000));
-        case 6: case 7: {
+        case 0:
+        case 1:
+            return std::to_string(zero ? 0 : range(-128, 127));
+        case 2:
+        case 3:
+            return std::to_string(zero ? 0 : range(-32768, 32767));
+        case 4:
+        case 5:
+            return std::to_string(zero ? 0 : range(-2000000000, 2000000000));
+        case 6:
+        case 7: {
             char b[64];
             std::snprintf(b, sizeof b, "%.3f", zero ? 0.0 : range(-1000000, 1000000) / 7.0);
             return b;
         }
-        case 8: return chance(50) ? "true" : "false";
+        case 8:
+            return chance(50) ? "true" : "false";
         case 9: {
             char b[16];
-            std::snprintf(b, sizeof b, "%04d-%02d-%02d", range(1900, 2100), range(1, 12), range(1, 28));
+            std::snprintf(b, sizeof b, "%04d-%02d-%02d", range(1900, 2100), range(1, 12),
+                          range(1, 28));
             return b;
         }
-        case kMultiline: return word("abc de\r\n\t\x8d\"", 80);
+        case kMultiline:
+            return word("abc de\r\n\t\x8d\"", 80);
         default:
-            if (chance(3)) return std::string(static_cast<std::size_t>(range(500, 700)), 'w');
+            if (chance(3))
+                return std::string(static_cast<std::size_t>(range(500, 700)), 'w');
             return word("abcxyz \t\"'", 24);
         }
     }
@@ -67,7 +79,8 @@ public:
         Record r;
         for (int k = 0; k <= 12; ++k) {
             Value v(value(k));
-            if (k <= 9 && chance(8)) v.source.clear();  // no value
+            if (k <= 9 && chance(8))
+                v.source.clear(); // no value
             r.push_back(v);
         }
         r.emplace_back(value(kMultiline));
@@ -84,7 +97,8 @@ public:
         f.width = static_cast<std::uint16_t>(chance(5) ? range(0, 99) : range(100, 3000));
         f.alignment = static_cast<std::uint16_t>(range(0, 4));
         f.growOrZero = chance(35);
-        if (f.growOrZero && (f.kind == 10 || f.kind == 11) && chance(70)) f.column = kMultiline;
+        if (f.growOrZero && (f.kind == 10 || f.kind == 11) && chance(70))
+            f.column = kMultiline;
         f.maxLines = static_cast<std::uint16_t>(chance(50) ? 0 : range(1, 3));
         f.hidden = chance(10);
         f.suppressDuplicates = chance(25);
@@ -97,22 +111,28 @@ public:
         t.position = static_cast<std::int16_t>(range(-300, 20000));
         t.font = range(0, 2);
         const int what = range(1, 20);
-        if (what == 1) t.text.reset();
-        else if (what == 2) t.text = "\t";
-        else if (what == 3) t.text = std::string(static_cast<std::size_t>(range(400, 700)), 't');
-        else t.text = word("abc XYZ\t\"", 16);
+        if (what == 1)
+            t.text.reset();
+        else if (what == 2)
+            t.text = "\t";
+        else if (what == 3)
+            t.text = std::string(static_cast<std::size_t>(range(400, 700)), 't');
+        else
+            t.text = word("abc XYZ\t\"", 16);
         return t;
     }
 
     LineSpec line() {
         LineSpec l;
-        for (int i = range(0, 4); i > 0; --i) l.texts.push_back(text());
-        for (int i = range(0, 4); i > 0; --i) l.fields.push_back(field());
+        for (int i = range(0, 4); i > 0; --i)
+            l.texts.push_back(text());
+        for (int i = range(0, 4); i > 0; --i)
+            l.fields.push_back(field());
         // The engine hands both lists over in position order.
         std::stable_sort(l.texts.begin(), l.texts.end(),
-                         [](auto& a, auto& b) { return a.position < b.position; });
+                         [](auto &a, auto &b) { return a.position < b.position; });
         std::stable_sort(l.fields.begin(), l.fields.end(),
-                         [](auto& a, auto& b) { return a.position < b.position; });
+                         [](auto &a, auto &b) { return a.position < b.position; });
         return l;
     }
 
@@ -122,7 +142,8 @@ public:
         a.group = group;
         a.shown = chance(90);
         a.dropBlank = chance(50);
-        for (int i = range(0, 3); i > 0; --i) a.lines.push_back(line());
+        for (int i = range(0, 3); i > 0; --i)
+            a.lines.push_back(line());
         return a;
     }
 
@@ -130,24 +151,29 @@ public:
         LayoutSpec s;
         s.fonts = {FontSpec{100}, FontSpec{0}, FontSpec{static_cast<std::uint16_t>(range(1, 300))}};
         s.levels = static_cast<std::uint16_t>(range(0, 2));
-        if (s.levels >= 1) s.groupColumns.push_back(kKey1);
-        if (s.levels >= 2) s.groupColumns.push_back(kKey2);
-        if (chance(50)) s.areas.push_back(area(0));
+        if (s.levels >= 1)
+            s.groupColumns.push_back(kKey1);
+        if (s.levels >= 2)
+            s.groupColumns.push_back(kKey2);
+        if (chance(50))
+            s.areas.push_back(area(0));
         s.areas.push_back(area(1));
         for (std::uint16_t l = 1; l <= s.levels; ++l) {
             s.areas.push_back(area(2, l));
             s.areas.push_back(area(4, l));
         }
         s.areas.push_back(area(3, static_cast<std::uint16_t>(range(1, 2))));
-        if (chance(50)) s.areas.push_back(area(5));
+        if (chance(50))
+            s.areas.push_back(area(5));
         s.areas.push_back(area(6));
-        if (chance(50)) s.areas.push_back(area(7));
+        if (chance(50))
+            s.areas.push_back(area(7));
         std::shuffle(s.areas.begin(), s.areas.end(), engine_);
         if (chance(15)) {
             s.mode = UX_LAYOUT_MODE_GRID;
             const int columns = range(0, 4);
             for (int r = range(0, 3); r > 0; --r) {
-                auto& row = s.grid.emplace_back();
+                auto &row = s.grid.emplace_back();
                 for (int c = 0; c < columns; ++c) {
                     if (chance(20)) {
                         row.emplace_back();
@@ -166,7 +192,7 @@ public:
         return s;
     }
 
-    std::mt19937& engine() { return engine_; }
+    std::mt19937 &engine() { return engine_; }
 
 private:
     std::mt19937 engine_;
@@ -188,22 +214,24 @@ protected:
         plugin_->terminate();
     }
 
-    static FormatPlugin* plugin_;
+    static FormatPlugin *plugin_;
     uxtest::ProfileScope profile_{std::nullopt};
     ScriptedHost host_;
 };
-FormatPlugin* RandomExports::plugin_ = nullptr;
+FormatPlugin *RandomExports::plugin_ = nullptr;
 
 // Lines of at most 511 characters, each ended by CR LF. Positioned text has no
 // CR or LF inside a line (growing fields skip breaks, and only they get texts
 // with breaks here); tab-separated text writes values as they are.
-::testing::AssertionResult wellFormed(const std::string& out, bool breaksInValues) {
+::testing::AssertionResult wellFormed(const std::string &out, bool breaksInValues) {
     std::size_t start = 0;
     while (start < out.size()) {
         const std::size_t end = out.find("\r\n", start);
-        if (end == std::string::npos) return ::testing::AssertionFailure() << "unterminated line at " << start;
+        if (end == std::string::npos)
+            return ::testing::AssertionFailure() << "unterminated line at " << start;
         const std::string line = out.substr(start, end - start);
-        if (line.size() > 511) return ::testing::AssertionFailure() << "line of " << line.size();
+        if (line.size() > 511)
+            return ::testing::AssertionFailure() << "line of " << line.size();
         if (!breaksInValues && line.find_first_of("\r\n") != std::string::npos)
             return ::testing::AssertionFailure() << "break inside a line: " << line;
         start = end + 2;
@@ -216,7 +244,8 @@ TEST_F(RandomExports, BothFormatsWriteWellFormedLines) {
         Random random(seed);
         const LayoutSpec spec = random.layout();
         std::vector<Record> records;
-        for (int i = random.range(0, 6); i > 0; --i) records.push_back(random.record());
+        for (int i = random.range(0, 6); i > 0; --i)
+            records.push_back(random.record());
         host_.setMeasurementFails(random.chance(20));
         host_.setDefaultFontWidth(random.range(0, 250));
         for (std::uint32_t index : {0u, 1u}) {
@@ -235,7 +264,8 @@ TEST_F(RandomExports, FaultsEndInTheirResultCodes) {
         Random random(seed);
         const LayoutSpec spec = random.layout();
         std::vector<Record> records;
-        for (int i = random.range(1, 4); i > 0; --i) records.push_back(random.record());
+        for (int i = random.range(1, 4); i > 0; --i)
+            records.push_back(random.record());
         const int fault = random.range(0, 2);
         const auto accept = static_cast<std::uint16_t>(random.range(0, 40));
         const auto failAt = static_cast<std::size_t>(random.range(1, 5));
@@ -243,16 +273,19 @@ TEST_F(RandomExports, FaultsEndInTheirResultCodes) {
             BuiltLayout layout(spec);
             if (fault == 2) {
                 // Break one item pointer of one line somewhere in the layout.
-                ReportLayout* l = layout.layout();
-                LayoutArea* a = l->areas[random.range(0, l->area_count - 1)];
+                ReportLayout *l = layout.layout();
+                LayoutArea *a = l->areas[random.range(0, l->area_count - 1)];
                 if (a->line_count) {
-                    LayoutLine* line = a->lines[random.range(0, a->line_count - 1)];
-                    if (line->field_count) line->fields[random.range(0, line->field_count - 1)] = nullptr;
-                    else if (line->text_count) line->texts[random.range(0, line->text_count - 1)] = nullptr;
+                    LayoutLine *line = a->lines[random.range(0, a->line_count - 1)];
+                    if (line->field_count)
+                        line->fields[random.range(0, line->field_count - 1)] = nullptr;
+                    else if (line->text_count)
+                        line->texts[random.range(0, line->text_count - 1)] = nullptr;
                 }
             }
-            FormatOutcome o = runFormat(*plugin_, index, layout, records, [&](Engine& e) {
-                if (fault == 0) e.output().acceptAtMost = accept;
+            FormatOutcome o = runFormat(*plugin_, index, layout, records, [&](Engine &e) {
+                if (fault == 0)
+                    e.output().acceptAtMost = accept;
                 if (fault == 1) {
                     e.output().failOnWrite = failAt;
                     e.output().failCode = 99;
@@ -266,4 +299,4 @@ TEST_F(RandomExports, FaultsEndInTheirResultCodes) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -12,16 +12,15 @@
 namespace {
 
 const UXStringResource kOwnStrings[] = {
-    {1000, "Text"},
-    {1001, "Tab-separated text"},
-    {1002, "Choose Export File"},
-    {1003, "Text (*.txt)"},
-    {1004, "Tab-separated (*.ttx)"},
+    {1000, "Text"},         {1001, "Tab-separated text"},    {1002, "Choose Export File"},
+    {1003, "Text (*.txt)"}, {1004, "Tab-separated (*.ttx)"},
 };
 const UXResourceTables kOwn = {kOwnStrings, 5, nullptr, 0};
 const ux::TextSpec kTexts[] = {{1000}, {1001}, {1002}, {1003}, {1004}};
 
-std::string pluginPath() { return uxtest::moduleDir() + "/fmtplain.so"; }
+std::string pluginPath() {
+    return uxtest::moduleDir() + "/fmtplain.so";
+}
 
 struct Plugin {
     std::string path = pluginPath();
@@ -32,7 +31,7 @@ TEST(Startup, SecondInitialiseOnlyCountsAndTheBalancingTerminateReleases) {
     uxtest::ProfileScope profile("[intl]\nsLanguage=xab\n");
     Plugin plugin;
     ASSERT_EQ(plugin.startup.initialize(), 0u);
-    const char* name = plugin.startup.text(1000);
+    const char *name = plugin.startup.text(1000);
     ASSERT_NE(name, nullptr);
     EXPECT_STREQ(name, "Klartext");
     EXPECT_TRUE(plugin.startup.languageLibraryLoaded());
@@ -59,20 +58,22 @@ TEST(Startup, SecondInitialiseOnlyCountsAndTheBalancingTerminateReleases) {
 }
 
 struct LanguageCase {
-    const char* what;
-    const char* profile;  // null: no profile file at all
+    const char *what;
+    const char *profile; // null: no profile file at all
     std::uint32_t result;
-    const char* name;     // text 1000 after start-up
-    const char* filter;   // text 1003
+    const char *name;   // text 1000 after start-up
+    const char *filter; // text 1003
     bool library;
 };
 
-void PrintTo(const LanguageCase& c, std::ostream* out) { *out << c.what; }
+void PrintTo(const LanguageCase &c, std::ostream *out) {
+    *out << c.what;
+}
 
 class StartupLanguage : public ::testing::TestWithParam<LanguageCase> {};
 
 TEST_P(StartupLanguage, ChoosesTheResourceModule) {
-    const LanguageCase& c = GetParam();
+    const LanguageCase &c = GetParam();
     uxtest::ProfileScope profile(c.profile ? std::optional<std::string>(c.profile) : std::nullopt);
     Plugin plugin;
     EXPECT_EQ(plugin.startup.initialize(), c.result);
@@ -89,26 +90,27 @@ TEST_P(StartupLanguage, ChoosesTheResourceModule) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, StartupLanguage,
-    ::testing::Values(
-        LanguageCase{"NoProfileFile", nullptr, 0, "Text", "Text (*.txt)", false},
-        LanguageCase{"NoLanguageKey", "[intl]\nsCountry=Nowhere\n", 0, "Text", "Text (*.txt)",
-                     false},
-        LanguageCase{"EmptyLanguage", "[intl]\nsLanguage=\n", 0, "Text", "Text (*.txt)", false},
-        LanguageCase{"KeyInAnotherSection", "[windows]\nsLanguage=xa\n", 0, "Text",
-                     "Text (*.txt)", false},
-        LanguageCase{"NoLibraryForTheCode", "[intl]\nsLanguage=qqq\n", 0, "Text",
-                     "Text (*.txt)", false},
-        LanguageCase{"LibraryWithoutVersion", "[intl]\nsLanguage=xnn\n", 0, "Text",
-                     "Text (*.txt)", false},
-        LanguageCase{"LibraryWithWrongVersion", "[intl]\nsLanguage=xvv\n", 0, "Text",
-                     "Text (*.txt)", false},
-        LanguageCase{"GoodLibrary", "[intl]\nsLanguage=xab\n", 0, "Klartext",
-                     "Klartext (*.txt)", true},
-        LanguageCase{"OnlyTheFirstTwoLettersCount", "; settings\r\n[Intl]\r\n SLANGUAGE = \"xa-zz\"\r\n",
-                     0, "Klartext", "Klartext (*.txt)", true},
-        LanguageCase{"LibraryLackingAText", "[intl]\nsLanguage=xmm\n", 7, "Text",
-                     "Text (*.txt)", false}),
-    [](const ::testing::TestParamInfo<LanguageCase>& info) { return info.param.what; });
+    ::testing::Values(LanguageCase{"NoProfileFile", nullptr, 0, "Text", "Text (*.txt)", false},
+                      LanguageCase{"NoLanguageKey", "[intl]\nsCountry=Nowhere\n", 0, "Text",
+                                   "Text (*.txt)", false},
+                      LanguageCase{"EmptyLanguage", "[intl]\nsLanguage=\n", 0, "Text",
+                                   "Text (*.txt)", false},
+                      LanguageCase{"KeyInAnotherSection", "[windows]\nsLanguage=xa\n", 0, "Text",
+                                   "Text (*.txt)", false},
+                      LanguageCase{"NoLibraryForTheCode", "[intl]\nsLanguage=qqq\n", 0, "Text",
+                                   "Text (*.txt)", false},
+                      LanguageCase{"LibraryWithoutVersion", "[intl]\nsLanguage=xnn\n", 0, "Text",
+                                   "Text (*.txt)", false},
+                      LanguageCase{"LibraryWithWrongVersion", "[intl]\nsLanguage=xvv\n", 0, "Text",
+                                   "Text (*.txt)", false},
+                      LanguageCase{"GoodLibrary", "[intl]\nsLanguage=xab\n", 0, "Klartext",
+                                   "Klartext (*.txt)", true},
+                      LanguageCase{"OnlyTheFirstTwoLettersCount",
+                                   "; settings\r\n[Intl]\r\n SLANGUAGE = \"xa-zz\"\r\n", 0,
+                                   "Klartext", "Klartext (*.txt)", true},
+                      LanguageCase{"LibraryLackingAText", "[intl]\nsLanguage=xmm\n", 7, "Text",
+                                   "Text (*.txt)", false}),
+    [](const ::testing::TestParamInfo<LanguageCase> &info) { return info.param.what; });
 
 TEST(Startup, TextsAreCutToTheirBuffersAndOptionalTextsMayBeAbsent) {
     uxtest::ProfileScope profile(std::nullopt);
@@ -150,4 +152,4 @@ TEST(Startup, FindsTheLibraryBesideTheModuleThatHoldsTheCode) {
     startup.terminate();
 }
 
-}  // namespace
+} // namespace

@@ -26,7 +26,8 @@ ExperimentFields sampleFields(const QString &number = "01") {
     f.title = "Trial " + number;
     f.file1 = "DADN0306.W96";
     f.file2 = "CROPMAN.SG8";
-    f.files = {"sprofile.sg2", "DADN9601.SG5", "genetics.sg9", "NITBAL.sg4", "irrigate.sg6", "fert.sg7"};
+    f.files = {"sprofile.sg2", "DADN9601.SG5", "genetics.sg9",
+               "NITBAL.sg4",   "irrigate.sg6", "fert.sg7"};
     f.fileA = "DVPTLEAF.SG";
     f.outs = {"OUT1.SG", "OUT2.SG", "OUT3.SG", "OUT4.SG", "OUT5.SG", ""};
     return f;
@@ -58,8 +59,10 @@ TEST(ExperimentLayout, LinesHaveTheirColumns) {
     const ExperimentFit fit = FitExperimentFieldsWithCodes(sampleFields(), "da", "dn");
     EXPECT_FALSE(fit.error);
     const ExperimentRecord &r = fit.record;
-    EXPECT_EQ(r.line1, "dadn9601 " + QString("Trial 01").leftJustified(40) + " DADN0306.W96 CROPMAN.SG8 ");
-    EXPECT_EQ(r.line2, "sprofile.sg2 DADN9601.SG5 genetics.sg9 NITBAL.sg4   irrigate.sg6 fert.sg7    ");
+    EXPECT_EQ(r.line1,
+              "dadn9601 " + QString("Trial 01").leftJustified(40) + " DADN0306.W96 CROPMAN.SG8 ");
+    EXPECT_EQ(r.line2,
+              "sprofile.sg2 DADN9601.SG5 genetics.sg9 NITBAL.sg4   irrigate.sg6 fert.sg7    ");
     EXPECT_EQ(r.line3, "DVPTLEAF.SG               OUT1.SG OUT2.SG OUT3.SG OUT4.SG OUT5.SG        ");
     EXPECT_EQ(r.line1.size(), 75);
     EXPECT_EQ(r.line2.size(), 77);
@@ -94,13 +97,26 @@ TEST(ExperimentLayout, FieldsArePaddedOrCutAndFlagged) {
     for (const auto &c : cases) {
         ExperimentFields f = sampleFields();
         switch (c.field) {
-        case F::Title: f.title = c.text; break;
-        case F::Year: f.year = c.text; break;
-        case F::Number: f.number = c.text; break;
-        case F::File1: f.file1 = c.text; break;
-        case F::File5: f.files[1] = c.text; break;
-        case F::Out6: f.outs[5] = c.text; break;
-        default: break;
+        case F::Title:
+            f.title = c.text;
+            break;
+        case F::Year:
+            f.year = c.text;
+            break;
+        case F::Number:
+            f.number = c.text;
+            break;
+        case F::File1:
+            f.file1 = c.text;
+            break;
+        case F::File5:
+            f.files[1] = c.text;
+            break;
+        case F::Out6:
+            f.outs[5] = c.text;
+            break;
+        default:
+            break;
         }
         const ExperimentFit fit = FitExperimentFieldsWithCodes(f, "da", "dn");
         EXPECT_EQ(fit.error, c.flagged) << c.text.toStdString();
@@ -110,7 +126,8 @@ TEST(ExperimentLayout, FieldsArePaddedOrCutAndFlagged) {
             flags += b;
         EXPECT_EQ(flags, c.flagged ? 1 : 0);
         if (!c.expectLine1Start.isEmpty()) {
-            EXPECT_TRUE(fit.record.line1.startsWith(c.expectLine1Start)) << fit.record.line1.toStdString();
+            EXPECT_TRUE(fit.record.line1.startsWith(c.expectLine1Start))
+                << fit.record.line1.toStdString();
         }
         EXPECT_EQ(fit.record.line1.size(), 75);
         EXPECT_EQ(fit.record.line2.size(), 77);
@@ -167,7 +184,8 @@ TEST(ExperimentDirectory, ReplaceAndDeleteFirstMiddleLast) {
         CeresDir d;
         d.fill({"01", "02", "03"});
         ExperimentRecord changed = record(QString(c.code).right(2));
-        changed.line1 = changed.line1.left(9) + QString("Changed").leftJustified(40) + changed.line1.mid(49);
+        changed.line1 =
+            changed.line1.left(9) + QString("Changed").leftJustified(40) + changed.line1.mid(49);
         changed.line2 = "changed line 2";
         ReplaceExperiment(d.path(), changed);
         EXPECT_EQ(d.codes(), (QStringList{"dadn9601", "dadn9602", "dadn9603"}));
@@ -222,7 +240,8 @@ TEST(ExperimentDirectory, EveryLineIsComparedWhileSearching) {
     AppendExperiment(d.path(), odd);
     d.fill({"09"});
     DeleteExperiment(d.path(), "dadn9609");
-    EXPECT_EQ(readLinesAt(d.file()), (QStringList{odd.line1, record("09").line2, record("09").line3}));
+    EXPECT_EQ(readLinesAt(d.file()),
+              (QStringList{odd.line1, record("09").line2, record("09").line3}));
 }
 
 TEST(ExperimentDirectory, WeatherFileOfTheLastExperiment) {
@@ -230,7 +249,8 @@ TEST(ExperimentDirectory, WeatherFileOfTheLastExperiment) {
     EXPECT_THROW(WeatherFileName(d.path()), UserError);
     d.fill({"01"});
     ExperimentRecord last = record("02");
-    last.line1 = last.line1.left(50) + QString("SITE0306.W96").leftJustified(12) + last.line1.mid(62);
+    last.line1 =
+        last.line1.left(50) + QString("SITE0306.W96").leftJustified(12) + last.line1.mid(62);
     AppendExperiment(d.path(), last);
     EXPECT_EQ(WeatherFileName(d.path()), "SITE0306.W96");
     last.line1 = last.line1.left(50) + QString("../x.W96").leftJustified(12) + last.line1.mid(62);

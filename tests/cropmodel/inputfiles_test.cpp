@@ -24,7 +24,9 @@ struct Dir {
     QString path() const { return tmp.path() + "/"; }
 };
 
-CropManagementHeader header() { return {"HC", "HF", "1996", "Amberstalk trial", "1", "1"}; }
+CropManagementHeader header() {
+    return {"HC", "HF", "1996", "Amberstalk trial", "1", "1"};
+}
 
 CropManagementValues values() {
     CropManagementValues v;
@@ -60,7 +62,8 @@ TEST(CropManagement, WriteThenReadBackKeepsFields11To13) {
     Dir d;
     WriteCropManagement(d.path(), header(), values());
     EXPECT_EQ(bytesOf(d.path() + "CROPMAN.sg8"),
-              "HCHF9601  1 " + QString("Amberstalk trial").leftJustified(40).toLatin1() + "    1    1\r\n" +
+              "HCHF9601  1 " + QString("Amberstalk trial").leftJustified(40).toLatin1() +
+                  "    1    1\r\n" +
                   " 061 075 012.50 00.750 04.20 03 01 080.00 30.00 0050.0 025.50 07 123\r\n");
     const auto back = ReadCropManagement(d.path()); // read as "CROPMAN.SG8"
     ASSERT_TRUE(back.has_value());
@@ -109,13 +112,17 @@ TEST(CropManagement, RefusedValuesWriteNothing) {
         const char *expectInMessage;
         void (*change)(CropManagementHeader &, CropManagementValues &);
     } cases[] = {
-        {"soil number", [](CropManagementHeader &h, CropManagementValues &) { h.soilNumber = "12345"; }},
-        {"variety number", [](CropManagementHeader &h, CropManagementValues &) { h.varietyNumber = "100000"; }},
+        {"soil number",
+         [](CropManagementHeader &h, CropManagementValues &) { h.soilNumber = "12345"; }},
+        {"variety number",
+         [](CropManagementHeader &h, CropManagementValues &) { h.varietyNumber = "100000"; }},
         {"year", [](CropManagementHeader &h, CropManagementValues &) { h.yearText = ""; }},
         {"year", [](CropManagementHeader &h, CropManagementValues &) { h.yearText = "19x6"; }},
         {"year", [](CropManagementHeader &h, CropManagementValues &) { h.yearText = "-96"; }},
-        {"plant density", [](CropManagementHeader &, CropManagementValues &v) { v.plantDensity = 1000; }},
-        {"simulation start day", [](CropManagementHeader &, CropManagementValues &v) { v.startDay = -1; }},
+        {"plant density",
+         [](CropManagementHeader &, CropManagementValues &v) { v.plantDensity = 1000; }},
+        {"simulation start day",
+         [](CropManagementHeader &, CropManagementValues &v) { v.startDay = -1; }},
     };
     for (const auto &c : cases) {
         CropManagementHeader h = header();
@@ -143,10 +150,13 @@ TEST(CropManagement, ShortFilesGiveNoValues) {
 TEST(Variety, OneLineInItsLayout) {
     Dir d;
     WriteVariety(d.path(), {1, "Amberstalk", 410, 13.2, 120, 560, 6.5, 5.2});
-    EXPECT_EQ(bytesOf(d.path() + "genetics.sg9"), QByteArray("  1 Amberstalk410.013.20 120.00 560.00 06.5 5.20\r\n"));
-    EXPECT_EQ(VarietyLine({12, "V", 5, 0.5, 0, 0, 0, 0}), "  12 V005.000.50 000.00 000.00 00.0 0.00");
+    EXPECT_EQ(bytesOf(d.path() + "genetics.sg9"),
+              QByteArray("  1 Amberstalk410.013.20 120.00 560.00 06.5 5.20\r\n"));
+    EXPECT_EQ(VarietyLine({12, "V", 5, 0.5, 0, 0, 0, 0}),
+              "  12 V005.000.50 000.00 000.00 00.0 0.00");
     EXPECT_THROW(WriteVariety(d.path(), {123, "V", 0, 0, 0, 0, 0, 0}), UserError);
-    EXPECT_EQ(readLines(d.path(), "GENETICS.SG9")[0], "  1 Amberstalk410.013.20 120.00 560.00 06.5 5.20");
+    EXPECT_EQ(readLines(d.path(), "GENETICS.SG9")[0],
+              "  1 Amberstalk410.013.20 120.00 560.00 06.5 5.20");
 }
 
 TEST(NitrogenBalance, ColumnsAndYearCheck) {
@@ -190,7 +200,8 @@ TEST(Schedules, HeaderEventsAndEndLine) {
     AppendScheduleEvent(d.path(), ScheduleKind::Fertiliser, {120, 150, 0.1, 12});
     EndSchedule(d.path(), ScheduleKind::Fertiliser, h, 2);
     EXPECT_EQ(readLines(d.path(), "fert.sg7"),
-              (QStringList{" 1 HCHF9601", " 075  12.3   5.0  1", " 120 150.0    .1 12", "  -1  -1.0  -1.0 -1"}));
+              (QStringList{" 1 HCHF9601", " 075  12.3   5.0  1", " 120 150.0    .1 12",
+                           "  -1  -1.0  -1.0 -1"}));
 }
 
 TEST(Schedules, ValuesWiderThanTheirColumnsAreRefused) {
@@ -268,9 +279,9 @@ TEST(Catalogues, HeadersFollowEndLinesAndBlocksEndAtTheFileEnd) {
     auto header = [](const char *number, const char *pedon, const char *taxon) {
         return QString(number) + QString(pedon).leftJustified(12) + " " + taxon;
     };
-    const QStringList soils = {header("  1", "AAA", "first soil"), "params", "layer", " -001.",
-                               header("  2", "BBB", "second soil"), "params", " -001.",
-                               header("  3", "CCC", "no end")};
+    const QStringList soils = {
+        header("  1", "AAA", "first soil"),  "params", "layer",  " -001.",
+        header("  2", "BBB", "second soil"), "params", " -001.", header("  3", "CCC", "no end")};
     EXPECT_EQ(FindCatalogueSoilInLines(soils, 2).name.trimmed(), "second soil");
     EXPECT_TRUE(FindCatalogueSoilInLines(soils, 3).found);
     // "params" after a header is no header, even when it starts with a number.

@@ -2,9 +2,9 @@
 #include "cropmodel/modeloutput.h"
 #include "shell/usererror.h"
 
+#include "printing.h"
 #include <QFile>
 #include <QTemporaryDir>
-#include "printing.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,8 @@ TEST(ScanModelOutput, FindsMaturityFromColumnTenToTwenty) {
         bool found;
     } cases[] = {{9, false}, {10, true}, {15, true}, {20, true}, {21, false}};
     for (const auto &c : cases) {
-        const auto out = ScanModelOutputLines({lineWith("PHYSIOLOGICAL MATURITY", c.column, "1234", 23)});
+        const auto out =
+            ScanModelOutputLines({lineWith("PHYSIOLOGICAL MATURITY", c.column, "1234", 23)});
         EXPECT_EQ(out.maturityFound, c.found) << c.column;
         EXPECT_DOUBLE_EQ(out.yield, c.found ? 12.34 : 0) << c.column;
         if (c.found) {
@@ -73,7 +74,8 @@ TEST(ScanModelOutput, ReadsTheFileWhateverItsCaseAndReportsAMissingOne) {
     EXPECT_THROW(ReadCalculationYield(dir), UserError);
     QFile f(dir + "out1.sg");
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray("\x00\xff\r\n", 4) + lineWith("PHYSIOLOGICAL MATURITY", 10, "1234", 23).toLatin1());
+    f.write(QByteArray("\x00\xff\r\n", 4) +
+            lineWith("PHYSIOLOGICAL MATURITY", 10, "1234", 23).toLatin1());
     f.close();
     EXPECT_DOUBLE_EQ(ScanModelOutput(dir, "OUT1.SG").yield, 12.34);
     EXPECT_DOUBLE_EQ(ReadCalculationYield(dir), 1234);

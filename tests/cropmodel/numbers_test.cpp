@@ -12,12 +12,32 @@ TEST(LeadingNumber, Cases) {
         const char *text;
         double value;
     } cases[] = {
-        {"", 0},          {"   ", 0},        {"abc", 0},        {" 1234.", 1234},
-        {" -001.", -1},   {"12ab", 12},      {"1 2 3", 123},    {"- 1 2", -12},
-        {".5", 0.5},      {"+7", 7},         {"-", 0},          {".", 0},
-        {"1.2.3", 1.2},   {"1e3", 1000},     {"1E-2x", 0.01},   {"2e", 2},
-        {"2e+", 2},       {"3.5e 2", 350},   {"--1", 0},        {"0012.50", 12.5},
-        {"1e999", 0},     {"\t4\t2", 42},    {"7-3", 7},        {"\xe9" "5", 0},
+        {"", 0},
+        {"   ", 0},
+        {"abc", 0},
+        {" 1234.", 1234},
+        {" -001.", -1},
+        {"12ab", 12},
+        {"1 2 3", 123},
+        {"- 1 2", -12},
+        {".5", 0.5},
+        {"+7", 7},
+        {"-", 0},
+        {".", 0},
+        {"1.2.3", 1.2},
+        {"1e3", 1000},
+        {"1E-2x", 0.01},
+        {"2e", 2},
+        {"2e+", 2},
+        {"3.5e 2", 350},
+        {"--1", 0},
+        {"0012.50", 12.5},
+        {"1e999", 0},
+        {"\t4\t2", 42},
+        {"7-3", 7},
+        {"\xe9"
+         "5",
+         0},
     };
     for (const auto &c : cases)
         EXPECT_DOUBLE_EQ(LeadingNumber(QString::fromLatin1(c.text)), c.value) << c.text;
@@ -62,7 +82,8 @@ TEST(FormatNumber, Cases) {
         {1e12, "0", "1000000000000"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(FormatNumber(c.value, QString::fromLatin1(c.pattern)), QString::fromLatin1(c.text))
+        EXPECT_EQ(FormatNumber(c.value, QString::fromLatin1(c.pattern)),
+                  QString::fromLatin1(c.text))
             << c.value << " with " << c.pattern;
 }
 
@@ -71,7 +92,7 @@ TEST(SignedText, Cases) {
         double value;
         const char *text;
     } cases[] = {
-        {5, " 5"},   {-5, "-5"},      {0, " 0"},      {1.25, " 1.25"}, {-0.5, "-.5"},
+        {5, " 5"},    {-5, "-5"},       {0, " 0"},     {1.25, " 1.25"},  {-0.5, "-.5"},
         {0.5, " .5"}, {1e20, " 1E+20"}, {101, " 101"}, {-12.5, "-12.5"},
     };
     for (const auto &c : cases)

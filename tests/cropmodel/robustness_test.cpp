@@ -70,16 +70,14 @@ TEST(Robustness, ReadersSurviveEmptyShortAndGarbageFiles) {
             putBytes((inProgram ? prog : ceres) + name, content);
         }
         const QStringList lines = splitLines(content);
-        EXPECT_TRUE(survives([&] {
-            EXPECT_EQ(ReadExperimentList(ceres).size(), (lines.size() + 2) / 3);
-        }));
+        EXPECT_TRUE(
+            survives([&] { EXPECT_EQ(ReadExperimentList(ceres).size(), (lines.size() + 2) / 3); }));
         EXPECT_TRUE(survives([&] { ReadExperiment(ceres, "dadn9601"); }));
         EXPECT_TRUE(survives([&] { WriteInitialConditions(prog, ceres, 1); }));
         EXPECT_TRUE(survives([&] { DeleteExperiment(ceres, "zzzz9999"); }));
         EXPECT_TRUE(survives([&] { ReadCropManagement(ceres); }));
-        EXPECT_TRUE(survives([&] {
-            EXPECT_EQ(ScanModelOutput(ceres, "OUT1.SG").lines.size(), lines.size());
-        }));
+        EXPECT_TRUE(survives(
+            [&] { EXPECT_EQ(ScanModelOutput(ceres, "OUT1.SG").lines.size(), lines.size()); }));
         EXPECT_TRUE(survives([&] { ReadCalculationYield(ceres); }));
         EXPECT_TRUE(survives([&] { FindCatalogueSoil(prog, 1); }));
         EXPECT_TRUE(survives([&] { ReadInitialSoilCatalogue(prog); }));

@@ -29,7 +29,9 @@ struct TestSoils {
         loaded = LoadSoilCatalogue(bundle.path());
     }
     int loaded = 0;
-    QString initialFile() const { return bundle.ceresPath() + InitialConditionsFileName(bundle.ceresPath()); }
+    QString initialFile() const {
+        return bundle.ceresPath() + InitialConditionsFileName(bundle.ceresPath());
+    }
 };
 
 } // namespace
@@ -50,10 +52,11 @@ TEST(SoilCatalogue, RoundTripToTheSoilProfileFile) {
 
     // The profile without an end line is complete; the one without layers has none.
     EXPECT_EQ(SoilProfileLines(s.bundle.path(), 8).size(), 4);
-    EXPECT_EQ(SoilProfileLines(s.bundle.path(), 9),
-              (QStringList{" 9 EMPTY0009    Soil without layers",
-                           " 00.10 05.00 000.50 070.00 020.0 005.0 0.5 .5000E-03 0050.0 03.00 00.02 0.80",
-                           " -001."}));
+    EXPECT_EQ(
+        SoilProfileLines(s.bundle.path(), 9),
+        (QStringList{" 9 EMPTY0009    Soil without layers",
+                     " 00.10 05.00 000.50 070.00 020.0 005.0 0.5 .5000E-03 0050.0 03.00 00.02 0.80",
+                     " -001."}));
 
     // Every catalogue column reaches the tables, UK1 and UK2 included.
     db::Database db = db::Database::open(s.bundle.file("Soils.mdb"));
@@ -87,12 +90,15 @@ TEST(SoilCatalogue, FailuresLeaveTheDatabaseAsItWas) {
     // A database without the soil tables: the copy fails to load, the file stays.
     putBytes(s.bundle.file("sprofile.tot"), bytesOf(ZARN_TEST_DATA_DIR "/cropmodel/sprofile.tot"));
     const QByteArray sorghum = bytesOf(s.bundle.file("Sorghum.mdb"));
-    EXPECT_THROW(LoadSoilCatalogueFile(s.bundle.file("sprofile.tot"), s.bundle.file("Sorghum.mdb")), UserError);
+    EXPECT_THROW(LoadSoilCatalogueFile(s.bundle.file("sprofile.tot"), s.bundle.file("Sorghum.mdb")),
+                 UserError);
     EXPECT_EQ(bytesOf(s.bundle.file("Sorghum.mdb")), sorghum);
-    EXPECT_THROW(LoadSoilCatalogueFile(s.bundle.file("sprofile.tot"), s.bundle.file("none.mdb")), UserError);
+    EXPECT_THROW(LoadSoilCatalogueFile(s.bundle.file("sprofile.tot"), s.bundle.file("none.mdb")),
+                 UserError);
     EXPECT_FALSE(QFile::exists(s.bundle.file("none.mdb")));
 
-    EXPECT_THROW(WriteSoilProfile(s.bundle.path(), s.bundle.ceresPath(), 1), UserError); // not loaded
+    EXPECT_THROW(WriteSoilProfile(s.bundle.path(), s.bundle.ceresPath(), 1),
+                 UserError); // not loaded
     EXPECT_THROW(WriteSoilProfile(s.bundle.path(), s.bundle.ceresPath() + "gone/", 7), UserError);
 }
 
@@ -104,12 +110,15 @@ TEST(InitialConditions, FirstLineKeptLayersAndEndLine) {
         int soil;
         QStringList after;
     } cases[] = {
-        {"KEEP THIS LINE\r\nold 1\r\nold 2\r\n", 7,
+        {"KEEP THIS LINE\r\nold 1\r\nold 2\r\n",
+         7,
          {"KEEP THIS LINE", "    05  0.100  0.1  0.1  6.0", "    20  0.100  0.1  0.1  6.0",
           "   -1. -1.0   -1.0 -1.0 -1.0"}},
         {"\r\nold\r\n", 8, {"", "    150  0.100  0.1  0.1  6.0", "   -1. -1.0   -1.0 -1.0 -1.0"}},
-        {"", 7, {"", "    05  0.100  0.1  0.1  6.0", "    20  0.100  0.1  0.1  6.0",
-                 "   -1. -1.0   -1.0 -1.0 -1.0"}},
+        {"",
+         7,
+         {"", "    05  0.100  0.1  0.1  6.0", "    20  0.100  0.1  0.1  6.0",
+          "   -1. -1.0   -1.0 -1.0 -1.0"}},
         {"head only", 9, {"head only", "   -1. -1.0   -1.0 -1.0 -1.0"}},
         {"no such soil\n", 42, {"no such soil", "   -1. -1.0   -1.0 -1.0 -1.0"}},
     };

@@ -208,7 +208,8 @@ TEST_F(ModelRun, TheBundledModelRunsOnTheBundledInputsAndTheOutputWindowAgrees) 
     EXPECT_GT(shared().gYieldList[0], 0.0f);
     EXPECT_FLOAT_EQ(float(charted().at(0)), shared().gYieldList[0]);
     WindowRegistry::show("CeresOut1Form");
-    EXPECT_EQ(text("CeresOut1Form", "CeresOut1Yield"), cropmodel::yieldText(shared().gYieldList[0]));
+    EXPECT_EQ(text("CeresOut1Form", "CeresOut1Yield"),
+              cropmodel::yieldText(shared().gYieldList[0]));
 }
 
 // The yield rule of the run-result window on OUT1.SG as the model left it.

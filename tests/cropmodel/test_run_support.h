@@ -8,9 +8,9 @@
 #include "shell/windows/windowregistry.h"
 #include "support/fixtures.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
-#include <QAbstractButton>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>

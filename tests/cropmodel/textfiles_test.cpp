@@ -3,10 +3,10 @@
 #include "cropmodel/textfiles.h"
 #include "shell/usererror.h"
 
+#include "printing.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include "printing.h"
 
 #include "support/fixtures.h"
 

@@ -76,7 +76,8 @@ void expectDbError(const std::function<void()> &action, const QStringList &parts
     } catch (const UserError &e) {
         EXPECT_EQ(e.title(), QStringLiteral("Database Error"));
         for (const QString &p : parts)
-            EXPECT_TRUE(e.text().contains(p)) << e.text().toStdString() << " lacks " << p.toStdString();
+            EXPECT_TRUE(e.text().contains(p))
+                << e.text().toStdString() << " lacks " << p.toStdString();
     }
 }
 
@@ -85,28 +86,40 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         path = dir.filePath(QStringLiteral("Test.mdb"));
-        runSql(path, {
-            QStringLiteral("CREATE TABLE Items (Name TEXT, Amount REAL, Count INTEGER, Flag BOOLEAN, "
-                           "\"Postal Code\" TEXT(10), \"Capital Cost\" REAL, \"e-mail\" TEXT, "
-                           "\"CorrectionStalk&Leaves\" REAL)"),
-            // rowids out of insertion order: table order is rowid order
-            QStringLiteral("INSERT INTO Items (rowid, Name, Amount, Count) VALUES (5, 'second', 2.5, 2)"),
-            QStringLiteral("INSERT INTO Items (rowid, Name, Amount, Count) VALUES (2, 'first', 1.5, 1)"),
-            QStringLiteral("INSERT INTO Items (rowid, Name, Amount, Count, \"Postal Code\", \"Capital Cost\", "
-                           "\"e-mail\", \"CorrectionStalk&Leaves\") VALUES (9, 'third', 3.5, 3, 'AB1 2CD', 4200, "
-                           "'a@b.example', 6.5)"),
-            QStringLiteral("CREATE TABLE SoilLayers (IDUMSL INTEGER, DLayerNumber INTEGER, DLAYR REAL)"),
-            QStringLiteral("CREATE INDEX SoilLayerIndex ON SoilLayers (IDUMSL, DLayerNumber)"),
-            QStringLiteral("INSERT INTO SoilLayers VALUES (2, 2, 30), (1, 2, 15), (2, 1, 10), (1, 1, 5), (2, 3, 60)"),
-            QStringLiteral("CREATE TABLE Sites (Sites TEXT, ShortSite TEXT)"),
-            QStringLiteral("CREATE INDEX site ON Sites (Sites)"),
-            QStringLiteral("INSERT INTO Sites VALUES ('Riverbend', 'RB'), ('Highfield', 'HF'), ('Highfield', 'H2')"),
-            QStringLiteral("CREATE TABLE CeresWeather (InstituteCode TEXT, SiteCode TEXT, Year INTEGER)"),
-            QStringLiteral("CREATE INDEX \"CeresWeather.CeresWeather\" ON CeresWeather (InstituteCode, SiteCode, Year)"),
-            QStringLiteral("INSERT INTO CeresWeather VALUES ('HC', 'HF', 96)"),
-            QStringLiteral("CREATE TABLE Strict (Name TEXT NOT NULL)"),
-            QStringLiteral("CREATE TABLE Defaults (SorghumVariety TEXT, WizardOn BOOLEAN)"),
-        });
+        runSql(
+            path,
+            {
+                QStringLiteral(
+                    "CREATE TABLE Items (Name TEXT, Amount REAL, Count INTEGER, Flag BOOLEAN, "
+                    "\"Postal Code\" TEXT(10), \"Capital Cost\" REAL, \"e-mail\" TEXT, "
+                    "\"CorrectionStalk&Leaves\" REAL)"),
+                // rowids out of insertion order: table order is rowid order
+                QStringLiteral(
+                    "INSERT INTO Items (rowid, Name, Amount, Count) VALUES (5, 'second', 2.5, 2)"),
+                QStringLiteral(
+                    "INSERT INTO Items (rowid, Name, Amount, Count) VALUES (2, 'first', 1.5, 1)"),
+                QStringLiteral("INSERT INTO Items (rowid, Name, Amount, Count, \"Postal Code\", "
+                               "\"Capital Cost\", "
+                               "\"e-mail\", \"CorrectionStalk&Leaves\") VALUES (9, 'third', 3.5, "
+                               "3, 'AB1 2CD', 4200, "
+                               "'a@b.example', 6.5)"),
+                QStringLiteral(
+                    "CREATE TABLE SoilLayers (IDUMSL INTEGER, DLayerNumber INTEGER, DLAYR REAL)"),
+                QStringLiteral("CREATE INDEX SoilLayerIndex ON SoilLayers (IDUMSL, DLayerNumber)"),
+                QStringLiteral("INSERT INTO SoilLayers VALUES (2, 2, 30), (1, 2, 15), (2, 1, 10), "
+                               "(1, 1, 5), (2, 3, 60)"),
+                QStringLiteral("CREATE TABLE Sites (Sites TEXT, ShortSite TEXT)"),
+                QStringLiteral("CREATE INDEX site ON Sites (Sites)"),
+                QStringLiteral("INSERT INTO Sites VALUES ('Riverbend', 'RB'), ('Highfield', 'HF'), "
+                               "('Highfield', 'H2')"),
+                QStringLiteral(
+                    "CREATE TABLE CeresWeather (InstituteCode TEXT, SiteCode TEXT, Year INTEGER)"),
+                QStringLiteral("CREATE INDEX \"CeresWeather.CeresWeather\" ON CeresWeather "
+                               "(InstituteCode, SiteCode, Year)"),
+                QStringLiteral("INSERT INTO CeresWeather VALUES ('HC', 'HF', 96)"),
+                QStringLiteral("CREATE TABLE Strict (Name TEXT NOT NULL)"),
+                QStringLiteral("CREATE TABLE Defaults (SorghumVariety TEXT, WizardOn BOOLEAN)"),
+            });
     }
 
     QTemporaryDir dir;
@@ -152,7 +165,8 @@ TEST_F(DatabaseTest, ReadsLargeTableAcrossFetchBlocks) {
     sql << QStringLiteral("DELETE FROM Many WHERE N IN (100, 255, 256, 511)");
     runSql(path, sql);
 
-    Cursor c = Database::open(path).openTable(QStringLiteral("Many")); // the cursor outlives the Database
+    Cursor c =
+        Database::open(path).openTable(QStringLiteral("Many")); // the cursor outlives the Database
     ASSERT_EQ(c.recordCount(), 696);
     qint64 sum = 0, count = 0;
     for (; !c.eof(); c.moveNext()) {
@@ -227,7 +241,8 @@ TEST_F(DatabaseTest, ValuesAreCheckedAgainstTheDeclaredType) {
         c.edit();
         const bool refused = !k.stored.isValid() && !(k.in.toString().isEmpty());
         if (refused) {
-            expectDbError([&] { c.setValue(k.field, k.in); }, {k.field, "Items", path, k.in.toString()});
+            expectDbError([&] { c.setValue(k.field, k.in); },
+                          {k.field, "Items", path, k.in.toString()});
             c.cancelUpdate();
             EXPECT_EQ(dump(path, QStringLiteral("Items")), before);
             continue;
@@ -278,7 +293,8 @@ TEST_F(DatabaseTest, WritesNeedAPendingRecordAndACurrentOne) {
     Database db = Database::open(path);
     Cursor c = db.openTable(QStringLiteral("Items"));
     expectDbError([&] { c.update(); }, {"AddNew", "Edit", "Items", path});
-    expectDbError([&] { c.setValue(QStringLiteral("Name"), QStringLiteral("x")); }, {"Name", "Items", path});
+    expectDbError([&] { c.setValue(QStringLiteral("Name"), QStringLiteral("x")); },
+                  {"Name", "Items", path});
     c.moveLast();
     c.moveNext(); // EOF
     expectDbError([&] { c.edit(); }, {"no current record", "Items", path});
@@ -301,9 +317,11 @@ TEST_F(DatabaseTest, AddNewAppendsEditUpdatesInPlaceDeleteRemoves) {
         Cursor c = Database::open(path).openTable(QStringLiteral("Items"));
         c.addNew();
         c.setValue(QStringLiteral("Name"), QStringLiteral("fourth"));
-        EXPECT_EQ(c.text(QStringLiteral("Name")), QStringLiteral("fourth")); // the pending record reads back
+        EXPECT_EQ(c.text(QStringLiteral("Name")),
+                  QStringLiteral("fourth")); // the pending record reads back
         c.update();
-        EXPECT_EQ(c.text(QStringLiteral("Name")), QStringLiteral("fourth")); // the added record is current
+        EXPECT_EQ(c.text(QStringLiteral("Name")),
+                  QStringLiteral("fourth")); // the added record is current
         EXPECT_EQ(c.recordCount(), 4);
         c.moveNext();
         EXPECT_TRUE(c.eof());
@@ -398,7 +416,8 @@ TEST_F(DatabaseTest, SeekFindsFirstInIndexOrderOrReportsNoMatch) {
         double dlayr; // < 0: no match
     };
     const Case cases[] = {
-        {{2, 3}, 60}, {{1, 1}, 5}, {{2}, 10}, {{1}, 5}, {{QStringLiteral("2"), 2}, 30}, {{2, 9}, -1}, {{7}, -1},
+        {{2, 3}, 60}, {{1, 1}, 5}, {{2}, 10}, {{1}, 5}, {{QStringLiteral("2"), 2}, 30},
+        {{2, 9}, -1}, {{7}, -1},
     };
     for (const Case &k : cases) {
         c.seek(k.keys);
@@ -455,51 +474,70 @@ TEST_F(DatabaseTest, LastDefaultsRecordIsRequired) {
 
 // Tables and fields the program uses by name.
 const std::map<QString, QString> kSorghumTables = {
-    {"Defaults", "SorghumVariety HarvestMethod LoadingMethod Transportation UnloadingMethod CrushingMethod "
-                 "JuiceExtraction EnergyType CurrencyName CurrencyType Institute Inst Site ShortSite LandName "
-                 "SystemConstraint Soil CalculationsStored MoistBagasseEnergy CropYield WizardOn CreationDate DefaultPath"},
-    {"Variety", "VarietyName VarietyNumber SugarPercent FibrePercent MoisturePercent PaniclePercent RootsPercent "
-                "AttachedLeavesPercent DetachedLeavesPercent SeedRate SeedCost NitrogenRate PhosphorusRate "
-                "PotassiumRate PesticideRate WaterUseEff DegDaysEmergeToJuvenile DegDaysFloraToMaturity "
-                "SpeedOfDevelopment OptimalPotoperiod WaterUseEffUnits CorrectionStalk&Leaves CorrectionStalk&Epis"},
-    {"Harvest", "Method RateOfHarvest FuelUse LifeTime PersonnelHours PersonnelRequirements PersonnelCost "
-                "Person1 Person2 Person3 Person4"},
+    {"Defaults",
+     "SorghumVariety HarvestMethod LoadingMethod Transportation UnloadingMethod CrushingMethod "
+     "JuiceExtraction EnergyType CurrencyName CurrencyType Institute Inst Site ShortSite LandName "
+     "SystemConstraint Soil CalculationsStored MoistBagasseEnergy CropYield WizardOn CreationDate "
+     "DefaultPath"},
+    {"Variety",
+     "VarietyName VarietyNumber SugarPercent FibrePercent MoisturePercent PaniclePercent "
+     "RootsPercent "
+     "AttachedLeavesPercent DetachedLeavesPercent SeedRate SeedCost NitrogenRate PhosphorusRate "
+     "PotassiumRate PesticideRate WaterUseEff DegDaysEmergeToJuvenile DegDaysFloraToMaturity "
+     "SpeedOfDevelopment OptimalPotoperiod WaterUseEffUnits CorrectionStalk&Leaves "
+     "CorrectionStalk&Epis"},
+    {"Harvest",
+     "Method RateOfHarvest FuelUse LifeTime PersonnelHours PersonnelRequirements PersonnelCost "
+     "Person1 Person2 Person3 Person4"},
     {"Load", "Description FuelUse LifeTime PersonnelRequired SkillLevel"},
     {"Unload", "Description FuelUse LifeTime PersonnelRequired SkillLevel"},
     {"Transport", "Description Currency Cost FuelUse LifeTime"},
-    {"Crushing", "Method ProcessRate LabourRequirements LabourCost ElectricityUsageRate ElectricityUseCost "
-                 "HighPressureSteamRate HighPressureSteamCost LowPressureSteamRate LowPressureSteamCost "
-                 "ElectricityUsageCurrency HighPressureSteamCurrency LowPressureSteamCurrency"},
+    {"Crushing",
+     "Method ProcessRate LabourRequirements LabourCost ElectricityUsageRate ElectricityUseCost "
+     "HighPressureSteamRate HighPressureSteamCost LowPressureSteamRate LowPressureSteamCost "
+     "ElectricityUsageCurrency HighPressureSteamCurrency LowPressureSteamCurrency"},
     {"JuiceExtraction", "Method"},
-    {"Energy", "Description EnergyUnit Currency Cost Density Moisture CompCarbon CompHydrogen CompNitrogen "
-               "CompOxygen CompSulphur"},
-    {"EnergyConversion", "Description EnergyTypes FuelMix @in123 @out123 Efficiency1 Efficiency2 Efficiency3 "
-                         "EnergyInputMaxRate CapitalCost MaintenanceCost MaintenanceCostRate CapitalCostCurrency "
-                         "MaintenanceCostUnits"},
-    {"SteamConfiguration", "Description EnergyTypes @in123 @out123 Efficiency1 Efficiency2 Efficiency3 CapitalCost "
-                           "MaintenanceCost EnergyInputMaxRate CapitalCostCurrency MaintenanceCostUnits "
-                           "MaintenanceCostRateType UpdatedRecord"},
+    {"Energy",
+     "Description EnergyUnit Currency Cost Density Moisture CompCarbon CompHydrogen CompNitrogen "
+     "CompOxygen CompSulphur"},
+    {"EnergyConversion",
+     "Description EnergyTypes FuelMix @in123 @out123 Efficiency1 Efficiency2 Efficiency3 "
+     "EnergyInputMaxRate CapitalCost MaintenanceCost MaintenanceCostRate CapitalCostCurrency "
+     "MaintenanceCostUnits"},
+    {"SteamConfiguration",
+     "Description EnergyTypes @in123 @out123 Efficiency1 Efficiency2 Efficiency3 CapitalCost "
+     "MaintenanceCost EnergyInputMaxRate CapitalCostCurrency MaintenanceCostUnits "
+     "MaintenanceCostRateType UpdatedRecord"},
     {"SteamElectricConfiguration", "Description EnergyTypes Efficiency1 @in1 @out1"},
-    {"GasifierElectricConfiguration", "Description EnergyTypes FuelMix Efficiency1 Efficiency2 Efficiency3 "
-                                      "EnergyInputMaxRate @in1 @out123 CapitalCost CapitalCostCurrency "
-                                      "MaintenanceCost MaintenanceCostUnits"},
-    {"Occupation", "Reference SkillName Description LabourCostCurrency LabourCostRateUnit SkillRate LabourCostRate"},
-    {"Equipment", "Type Description Manufacturer Model |Fuel Type| |Capital Cost Units| PowerRating |Capital Cost| "
-                  "AnnualInterest Lifetime LitresPerHr LitresPerHa LitresPerKm |Personnal Required| "
-                  "|Personnal Skill| PersonnalSkill2 OperationRate1"},
-    {"Land", "Name Site ShortSite Area |Area Unit| |Rental Costs| |Rental Cost Units| |Purchase Cost| "
-             "|Purchase Cost Units| |Opportunity Cost| |Opportunity Cost Units| Remarks"},
-    {"Calculation", "Number Name ProcessName Date Duration ProcessRate LabourReqd LabourCost Energy1 Energy1Cost "
-                    "Energy2 Energy2Cost Energy3 Energy3Cost SubTotCost"},
+    {"GasifierElectricConfiguration",
+     "Description EnergyTypes FuelMix Efficiency1 Efficiency2 Efficiency3 "
+     "EnergyInputMaxRate @in1 @out123 CapitalCost CapitalCostCurrency "
+     "MaintenanceCost MaintenanceCostUnits"},
+    {"Occupation", "Reference SkillName Description LabourCostCurrency LabourCostRateUnit "
+                   "SkillRate LabourCostRate"},
+    {"Equipment",
+     "Type Description Manufacturer Model |Fuel Type| |Capital Cost Units| PowerRating |Capital "
+     "Cost| "
+     "AnnualInterest Lifetime LitresPerHr LitresPerHa LitresPerKm |Personnal Required| "
+     "|Personnal Skill| PersonnalSkill2 OperationRate1"},
+    {"Land",
+     "Name Site ShortSite Area |Area Unit| |Rental Costs| |Rental Cost Units| |Purchase Cost| "
+     "|Purchase Cost Units| |Opportunity Cost| |Opportunity Cost Units| Remarks"},
+    {"Calculation",
+     "Number Name ProcessName Date Duration ProcessRate LabourReqd LabourCost Energy1 Energy1Cost "
+     "Energy2 Energy2Cost Energy3 Energy3Cost SubTotCost"},
     {"Currency", "CurrencyName Symbol"},
     {"Institutes", "Institute Inst"},
-    {"Sites", "Sites ShortSite Address1 Address2 City Country |Postal Code| Phone Fax e-mail Latitude Longitude "
+    {"Sites", "Sites ShortSite Address1 Address2 City Country |Postal Code| Phone Fax e-mail "
+              "Latitude Longitude "
               "Elevation |Default Soil Type|"},
-    {"CeresWeather", "InstituteCode SiteCode Year JulianDay MaximumTemperature MinimumTemperature Rainfall "
-                     "DayTotalSolarRadiation"},
+    {"CeresWeather",
+     "InstituteCode SiteCode Year JulianDay MaximumTemperature MinimumTemperature Rainfall "
+     "DayTotalSolarRadiation"},
 };
 const std::map<QString, QString> kSoilTables = {
-    {"Soil", "IDUMSL PEDON TAXON SALB U SWCON CN2 TAV AMP DMOD SWCON1 SWCON2 SWCON3 RWUMX PHFAC3 NLAYRTotal"},
+    {"Soil", "IDUMSL PEDON TAXON SALB U SWCON CN2 TAV AMP DMOD SWCON1 SWCON2 SWCON3 RWUMX PHFAC3 "
+             "NLAYRTotal"},
     {"SoilLayers", "IDUMSL DLayerNumber DLAYR LL DUL SAT SWINIT WR BD OC DNH4 DNO3 UK1 UK2"},
 };
 
@@ -517,7 +555,8 @@ QStringList fieldList(const QString &words) {
             if (word.startsWith(QLatin1Char('@'))) {
                 const bool in = word.startsWith(QLatin1String("@in"));
                 for (QChar n : word.mid(in ? 3 : 4)) {
-                    const QString p = QStringLiteral("Energy%1%2").arg(in ? "Input" : "Output").arg(n);
+                    const QString p =
+                        QStringLiteral("Energy%1%2").arg(in ? "Input" : "Output").arg(n);
                     names << p << p + "Rate" << p + "Units" << p + "Cost" << p + "CostUnits";
                 }
             } else {
@@ -549,7 +588,8 @@ TEST(BundleDatabases, HoldEveryTableFieldAndIndexTheProgramUses) {
     const Database sorghum = Database::open(bundle.file(QStringLiteral("Sorghum.mdb")));
     expectSchema(sorghum, kSorghumTables);
     EXPECT_TRUE(sorghum.indexNames(QStringLiteral("Sites")).contains(QStringLiteral("site")));
-    EXPECT_TRUE(sorghum.indexNames(QStringLiteral("CeresWeather")).contains(QStringLiteral("CeresWeather")));
+    EXPECT_TRUE(sorghum.indexNames(QStringLiteral("CeresWeather"))
+                    .contains(QStringLiteral("CeresWeather")));
     const Database soils = Database::open(bundle.file(QStringLiteral("Soils.mdb")));
     expectSchema(soils, kSoilTables);
     Cursor soil = soils.openTableCursor(QStringLiteral("Soil"));
@@ -562,8 +602,10 @@ TEST(BundleDatabases, HoldEveryTableFieldAndIndexTheProgramUses) {
     // Widths the windows rely on.
     Cursor sites = sorghum.openTable(QStringLiteral("Sites"));
     EXPECT_EQ(sites.fieldWidth(QStringLiteral("Postal Code")), 10);
-    EXPECT_EQ(sorghum.openTable(QStringLiteral("Institutes")).fieldWidth(QStringLiteral("Inst")), 2);
-    EXPECT_EQ(sorghum.openTable(QStringLiteral("Defaults")).fieldKind(QStringLiteral("WizardOn")), FieldKind::YesNo);
+    EXPECT_EQ(sorghum.openTable(QStringLiteral("Institutes")).fieldWidth(QStringLiteral("Inst")),
+              2);
+    EXPECT_EQ(sorghum.openTable(QStringLiteral("Defaults")).fieldKind(QStringLiteral("WizardOn")),
+              FieldKind::YesNo);
 }
 
 TEST(BundleDatabases, DefaultsNameExistingEntries) {
@@ -576,13 +618,20 @@ TEST(BundleDatabases, DefaultsNameExistingEntries) {
         const char *field, *table, *key;
     };
     const Ref refs[] = {
-        {"SorghumVariety", "Variety", "VarietyName"}, {"HarvestMethod", "Harvest", "Method"},
-        {"LoadingMethod", "Load", "Description"},     {"Transportation", "Transport", "Description"},
-        {"UnloadingMethod", "Unload", "Description"}, {"CrushingMethod", "Crushing", "Method"},
-        {"JuiceExtraction", "JuiceExtraction", "Method"}, {"EnergyType", "Energy", "Description"},
-        {"CurrencyName", "Currency", "CurrencyName"}, {"CurrencyType", "Currency", "Symbol"},
-        {"Institute", "Institutes", "Institute"},     {"Inst", "Institutes", "Inst"},
-        {"Site", "Sites", "Sites"},                   {"ShortSite", "Sites", "ShortSite"},
+        {"SorghumVariety", "Variety", "VarietyName"},
+        {"HarvestMethod", "Harvest", "Method"},
+        {"LoadingMethod", "Load", "Description"},
+        {"Transportation", "Transport", "Description"},
+        {"UnloadingMethod", "Unload", "Description"},
+        {"CrushingMethod", "Crushing", "Method"},
+        {"JuiceExtraction", "JuiceExtraction", "Method"},
+        {"EnergyType", "Energy", "Description"},
+        {"CurrencyName", "Currency", "CurrencyName"},
+        {"CurrencyType", "Currency", "Symbol"},
+        {"Institute", "Institutes", "Institute"},
+        {"Inst", "Institutes", "Inst"},
+        {"Site", "Sites", "Sites"},
+        {"ShortSite", "Sites", "ShortSite"},
         {"LandName", "Land", "Name"},
     };
     for (const Ref &r : refs) {
@@ -624,12 +673,14 @@ TEST(BundleDatabases, DefaultsNameExistingEntries) {
         for (const char *p : {"Person1", "Person2", "Person3", "Person4"})
             EXPECT_TRUE(jobs.count(h.text(p))) << h.text(p).toStdString();
 
-    // The conversion-unit slotTable: 10 combustion and 10 gasifier slotTable, 10 saved of each kind.
+    // The conversion-unit slotTable: 10 combustion and 10 gasifier slotTable, 10 saved of each
+    // kind.
     Cursor slotTable = db.openTable(QStringLiteral("SteamConfiguration"));
     ASSERT_EQ(slotTable.recordCount(), 20);
     for (int k = 0; k < 20; ++k) {
         slotTable.moveTo(k);
-        EXPECT_EQ(slotTable.text(QStringLiteral("EnergyTypes")), k < 10 ? QStringLiteral("Combustion") : QStringLiteral("Gasifier"));
+        EXPECT_EQ(slotTable.text(QStringLiteral("EnergyTypes")),
+                  k < 10 ? QStringLiteral("Combustion") : QStringLiteral("Gasifier"));
         EXPECT_GT(slotTable.number(QStringLiteral("Efficiency1")), 0);
     }
     EXPECT_EQ(db.openTable(QStringLiteral("SteamElectricConfiguration")).recordCount(), 10);
@@ -653,7 +704,8 @@ TEST(MakeDatabase, ReplacesTheFileOnlyWhenEverySqlFileRuns) {
     const QString good = write(QStringLiteral("good.sql"),
                                "-- a table; text with a ; inside\nCREATE TABLE T (A TEXT);\n"
                                "INSERT INTO T VALUES ('x;y');\n");
-    const QString bad = write(QStringLiteral("bad.sql"), "INSERT INTO T VALUES ('z');\n\nINSERT INTO U VALUES (1);\n");
+    const QString bad = write(QStringLiteral("bad.sql"),
+                              "INSERT INTO T VALUES ('z');\n\nINSERT INTO U VALUES (1);\n");
     write(QStringLiteral("Out.mdb"), "previous contents");
 
     auto run = [&](const QStringList &args, QString *err = nullptr) {

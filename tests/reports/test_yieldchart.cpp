@@ -59,7 +59,8 @@ TEST(YieldChart, ACountOutsideTheListNeverReadsPastIt) {
     shared().gYieldCount = 250;
     reports::YieldChart chart;
     chart.load(shared());
-    EXPECT_EQ(chart.values(), chartOf({91, 92, 93, 94, 95, 96, 97, 98, 99, 100, 86, 87, 88, 89, 90}));
+    EXPECT_EQ(chart.values(),
+              chartOf({91, 92, 93, 94, 95, 96, 97, 98, 99, 100, 86, 87, 88, 89, 90}));
     shared().gYieldCount = -4;
     chart.fill(shared());
     EXPECT_EQ(chart.values(), std::vector<double>(15, 0.0));
@@ -87,14 +88,12 @@ TEST_F(ReportOfYields, ShowsTheYieldsAndLoadYieldRedrawsThem) {
     QWidget *w = open();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle(), "Form1");
-    EXPECT_EQ(shown(w),
-              chartOf({16, 17, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
+    EXPECT_EQ(shown(w), chartOf({16, 17, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
 
     // A run made while the window is open shows after "Load Yield".
     collectYields(3);
     press(w, "RepYieldLoadButton");
-    EXPECT_EQ(shown(w),
-              chartOf({1, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(shown(w), chartOf({1, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 

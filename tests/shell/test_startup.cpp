@@ -6,8 +6,8 @@
 #include "shell/windows/program.h"
 
 #include <QFile>
-#include <functional>
 #include <QSqlQuery>
+#include <functional>
 
 using namespace zarn;
 using namespace zarn::test;
@@ -88,7 +88,7 @@ TEST_F(ShellTest, UnusableDatabaseIsReportedAndSharedStateKept) {
     struct Case {
         const char *what;
         std::function<void(const QString &)> damage; // given the database path
-        const char *named;                            // must appear in the message
+        const char *named;                           // must appear in the message
     };
     const Case cases[] = {
         {"missing file", [](const QString &db) { ASSERT_TRUE(QFile::remove(db)); }, "Sorghum.mdb"},
@@ -197,8 +197,8 @@ TEST_F(ShellTest, OkWithWizardOnAsksBeforeSetupWindowShows) {
 
 TEST_F(ShellTest, MainMenuLoadRewritesInitialConditionsForDefaultSoil) {
     loadStartupDefaults(bundle->path(), 2026);
-    const QString file = bundle->ceresPath() +
-                         cropmodel::InitialConditionsFileName(shared().gCeresPath);
+    const QString file =
+        bundle->ceresPath() + cropmodel::InitialConditionsFileName(shared().gCeresPath);
     const QByteArray original = bytesOf(file);
     const QByteArray firstLine = original.left(original.indexOf('\n') + 1);
     putBytes(file, firstLine + "left over from another soil\r\n");

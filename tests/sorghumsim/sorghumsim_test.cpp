@@ -24,7 +24,7 @@ const QString kSeasonWeather = QStringLiteral("frau0407.W96");
 struct ModelRun {
     int exitCode = -1;
     bool crashed = false;
-    QString errors;   // standard error
+    QString errors; // standard error
 };
 
 // A private model directory holding a copy of the input files of `from`
@@ -57,9 +57,8 @@ public:
     }
     // Puts `option` (1-4) into the irrigation columns 30-31 of CROPMAN.sg8.
     void setIrrigation(int option) const {
-        edit("CROPMAN.sg8", 2, [&](QString &l) {
-            l.replace(29, 2, QString::number(option).rightJustified(2, '0'));
-        });
+        edit("CROPMAN.sg8", 2,
+             [&](QString &l) { l.replace(29, 2, QString::number(option).rightJustified(2, '0')); });
     }
 
     ModelRun run() const {
@@ -117,7 +116,7 @@ TEST(SorghumSim, WateredSeasonIsReadAlikeByEveryReader) {
 
     const ModelOutput out1 = ScanModelOutput(dir.path(), "OUT1.SG");
     EXPECT_TRUE(out1.sowingFound);
-    EXPECT_EQ(out1.sowingDate, "1996-05-09");   // planting day 130 of a leap year
+    EXPECT_EQ(out1.sowingDate, "1996-05-09"); // planting day 130 of a leap year
     EXPECT_EQ(out1.maturityDate.size(), 6);
     for (const QString name : {"OUT2.SG", "OUT3.SG", "OUT4.SG"}) {
         const ModelOutput o = ScanModelOutput(dir.path(), name);
@@ -198,47 +197,62 @@ TEST(SorghumSim, BadInputsFailWithoutOutputs) {
     struct Case {
         const char *what;
         std::function<void(const ModelDir &)> spoil;
-        QString message;   // part of the standard error expected
+        QString message; // part of the standard error expected
     };
     const Case cases[] = {
         {"weather file missing",
-         [](const ModelDir &d) { QFile::remove(d.path() + kSeasonWeather); },
-         kSeasonWeather},
+         [](const ModelDir &d) { QFile::remove(d.path() + kSeasonWeather); }, kSeasonWeather},
         {"density not a number",
-         [](const ModelDir &d) { d.edit("CROPMAN.sg8", 2, [](QString &l) { l.replace(9, 6, "abc.de"); }); },
+         [](const ModelDir &d) {
+             d.edit("CROPMAN.sg8", 2, [](QString &l) { l.replace(9, 6, "abc.de"); });
+         },
          "CROPMAN.sg8, line 2: plant density"},
         {"management line missing",
          [](const ModelDir &d) { d.write("CROPMAN.sg8", {d.lines("CROPMAN.sg8")[0]}); },
          "CROPMAN.sg8"},
-        {"irrigation option out of range",
-         [](const ModelDir &d) { d.setIrrigation(7); },
+        {"irrigation option out of range", [](const ModelDir &d) { d.setIrrigation(7); },
          "CROPMAN.sg8, line 2: irrigation option"},
         {"variety line cut short",
          [](const ModelDir &d) { d.write("genetics.sg9", {"   1 Keller380.013.50"}); },
          "genetics.sg9, line 1"},
         {"weather line with a field missing",
-         [](const ModelDir &d) { d.edit(kSeasonWeather, 5, [](QString &l) { l.truncate(l.lastIndexOf(' ')); }); },
+         [](const ModelDir &d) {
+             d.edit(kSeasonWeather, 5, [](QString &l) { l.truncate(l.lastIndexOf(' ')); });
+         },
          kSeasonWeather + ", line 5"},
         {"weather file named outside the directory",
-         [](const ModelDir &d) { d.edit("SGEXP.DIR", 1, [](QString &l) { l.replace(50, 12, "../x.W96    "); }); },
+         [](const ModelDir &d) {
+             d.edit("SGEXP.DIR", 1, [](QString &l) { l.replace(50, 12, "../x.W96    "); });
+         },
          "SGEXP.DIR, line 1"},
         {"experiment record incomplete",
-         [](const ModelDir &d) { QStringList l = d.lines("SGEXP.DIR"); l.removeLast(); d.write("SGEXP.DIR", l); },
+         [](const ModelDir &d) {
+             QStringList l = d.lines("SGEXP.DIR");
+             l.removeLast();
+             d.write("SGEXP.DIR", l);
+         },
          "SGEXP.DIR, line 2"},
         {"soil layer with DUL below LL",
-         [](const ModelDir &d) { d.edit("sprofile.sg2", 3, [](QString &l) { l.replace(14, 6, "00.050"); }); },
+         [](const ModelDir &d) {
+             d.edit("sprofile.sg2", 3, [](QString &l) { l.replace(14, 6, "00.050"); });
+         },
          "sprofile.sg2, line 3"},
         {"initial-conditions file missing",
-         [](const ModelDir &d) { QFile::remove(d.path() + "frau9601.sg3"); },
-         "frau9601.sg3"},
-        {"scheduled irrigation without irrigate.sg6",
-         [](const ModelDir &d) { d.setIrrigation(2); },
+         [](const ModelDir &d) { QFile::remove(d.path() + "frau9601.sg3"); }, "frau9601.sg3"},
+        {"scheduled irrigation without irrigate.sg6", [](const ModelDir &d) { d.setIrrigation(2); },
          "irrigate.sg6"},
         {"weather ends before maturity",
-         [](const ModelDir &d) { QStringList l = d.lines(kSeasonWeather); d.write(kSeasonWeather, l.mid(0, 150)); },
+         [](const ModelDir &d) {
+             QStringList l = d.lines(kSeasonWeather);
+             d.write(kSeasonWeather, l.mid(0, 150));
+         },
          "before physiological maturity"},
         {"a day missing in the season",
-         [](const ModelDir &d) { QStringList l = d.lines(kSeasonWeather); l.removeAt(100); d.write(kSeasonWeather, l); },
+         [](const ModelDir &d) {
+             QStringList l = d.lines(kSeasonWeather);
+             l.removeAt(100);
+             d.write(kSeasonWeather, l);
+         },
          "no weather for"},
     };
     for (const Case &c : cases) {
@@ -251,14 +265,17 @@ TEST(SorghumSim, BadInputsFailWithoutOutputs) {
         EXPECT_NE(r.exitCode, 0);
         EXPECT_TRUE(r.errors.contains(c.message)) << r.errors.toStdString();
         EXPECT_FALSE(dir.has("OUT1.SG"));
-        EXPECT_TRUE(QDir(dir.path()).entryList({"out?.sg*", ".out?.sg*"}, QDir::Files | QDir::Hidden).isEmpty());
+        EXPECT_TRUE(QDir(dir.path())
+                        .entryList({"out?.sg*", ".out?.sg*"}, QDir::Files | QDir::Hidden)
+                        .isEmpty());
     }
 }
 
 // The sample inputs of the bundle run to a maturity row in the range of a
 // sweet-sorghum season, and automatic irrigation does not lower it.
 TEST(SorghumSim, BundledInputsGiveAPlausibleSeason) {
-    ASSERT_TRUE(fileExists(kBundleInputs, "SGEXP.DIR")) << "no sample inputs in " << kBundleInputs.toStdString();
+    ASSERT_TRUE(fileExists(kBundleInputs, "SGEXP.DIR"))
+        << "no sample inputs in " << kBundleInputs.toStdString();
     ModelDir dir(kBundleInputs);
     const double bundled = runYield(dir);
     EXPECT_GE(bundled, 15.0);

@@ -43,8 +43,12 @@ TempBundle::TempBundle() {
         throw std::runtime_error("cannot copy the program bundle " ZARN_BUNDLE_DIR);
 }
 
-QString TempBundle::path() const { return m_dir.path() + "/"; }
-QString TempBundle::ceresPath() const { return path() + "WINCERES/"; }
+QString TempBundle::path() const {
+    return m_dir.path() + "/";
+}
+QString TempBundle::ceresPath() const {
+    return path() + "WINCERES/";
+}
 
 ScriptedMessages::ScriptedMessages() {
     m_previous = setMessageResponder([this](const MessageRequest &r) {
@@ -57,7 +61,9 @@ ScriptedMessages::ScriptedMessages() {
     });
 }
 
-ScriptedMessages::~ScriptedMessages() { setMessageResponder(std::move(m_previous)); }
+ScriptedMessages::~ScriptedMessages() {
+    setMessageResponder(std::move(m_previous));
+}
 
 bool ScriptedMessages::sawText(const QString &text) const {
     for (const auto &r : m_shown)

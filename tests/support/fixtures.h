@@ -16,8 +16,8 @@ namespace zarn::test {
 class TempBundle {
 public:
     TempBundle();
-    QString path() const;            // program directory, with trailing "/"
-    QString ceresPath() const;       // path() + "WINCERES/"
+    QString path() const;      // program directory, with trailing "/"
+    QString ceresPath() const; // path() + "WINCERES/"
     QString file(const QString &name) const { return path() + name; }
 
 private:
@@ -32,7 +32,7 @@ public:
     ~ScriptedMessages();
     void answer(MsgResult result) { m_answers.push_back(result); }
     const std::vector<MessageRequest> &shown() const { return m_shown; }
-    bool sawText(const QString &text) const;   // some box's text equals text
+    bool sawText(const QString &text) const; // some box's text equals text
     bool sawTextContaining(const QString &part) const;
     void clear() { m_shown.clear(); }
 

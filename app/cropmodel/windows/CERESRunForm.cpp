@@ -9,7 +9,9 @@
 
 namespace zarn {
 
-CERESRunForm::CERESRunForm() { ui.setupUi(this); }
+CERESRunForm::CERESRunForm() {
+    ui.setupUi(this);
+}
 
 void CERESRunForm::load() {
     ui.CERESRunQty->setText(QString::number(shared().gCeresRunCount));
@@ -46,7 +48,9 @@ void CERESRunForm::on_CERESRunOKButtom_clicked() {
     close();
 }
 
-void CERESRunForm::on_CERESRunCancelButton_clicked() { close(); }
+void CERESRunForm::on_CERESRunCancelButton_clicked() {
+    close();
+}
 
 ZARN_REGISTER_WINDOW(CERESRunForm)
 

@@ -8,7 +8,9 @@
 
 namespace zarn {
 
-CPMCERESForm::CPMCERESForm() { ui.setupUi(this); }
+CPMCERESForm::CPMCERESForm() {
+    ui.setupUi(this);
+}
 
 void CPMCERESForm::load() {
     shared().gCeresRunCount = 0;

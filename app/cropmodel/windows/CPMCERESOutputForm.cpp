@@ -4,7 +4,9 @@
 
 namespace zarn {
 
-CPMCERESOutputForm::CPMCERESOutputForm() { ui.setupUi(this); }
+CPMCERESOutputForm::CPMCERESOutputForm() {
+    ui.setupUi(this);
+}
 
 void CPMCERESOutputForm::on_CERESOut1Button_clicked() {
     WindowRegistry::show(QStringLiteral("CeresOut1Form"));
@@ -26,7 +28,9 @@ void CPMCERESOutputForm::on_CERESOut5Button_clicked() {
     WindowRegistry::show(QStringLiteral("CeresOut5Form"));
 }
 
-void CPMCERESOutputForm::on_CPMCERESOutputExitButton_clicked() { close(); }
+void CPMCERESOutputForm::on_CPMCERESOutputExitButton_clicked() {
+    close();
+}
 
 ZARN_REGISTER_WINDOW(CPMCERESOutputForm)
 

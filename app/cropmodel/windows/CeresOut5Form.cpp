@@ -5,11 +5,17 @@
 
 namespace zarn {
 
-CeresOut5Form::CeresOut5Form() { ui.setupUi(this); }
+CeresOut5Form::CeresOut5Form() {
+    ui.setupUi(this);
+}
 
-void CeresOut5Form::load() { showModelOutput(QStringLiteral("OUT5.SG"), ui.CeresOut5List); }
+void CeresOut5Form::load() {
+    showModelOutput(QStringLiteral("OUT5.SG"), ui.CeresOut5List);
+}
 
-void CeresOut5Form::on_CeresOut5ExitButton_clicked() { close(); }
+void CeresOut5Form::on_CeresOut5ExitButton_clicked() {
+    close();
+}
 
 ZARN_REGISTER_WINDOW(CeresOut5Form)
 

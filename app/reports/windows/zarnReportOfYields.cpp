@@ -5,7 +5,9 @@
 
 namespace zarn {
 
-zarnReportOfYields::zarnReportOfYields() { ui.setupUi(this); }
+zarnReportOfYields::zarnReportOfYields() {
+    ui.setupUi(this);
+}
 
 void zarnReportOfYields::load() {
     ui.RepYieldGraph->chartPoints().load(shared());
@@ -22,9 +24,13 @@ void zarnReportOfYields::on_RepYieldResetButton_clicked() {
     ui.RepYieldGraph->draw();
 }
 
-void zarnReportOfYields::on_RepYieldOKButton_clicked() { close(); }
+void zarnReportOfYields::on_RepYieldOKButton_clicked() {
+    close();
+}
 
-void zarnReportOfYields::on_RepYieldCancelButton_clicked() { close(); }
+void zarnReportOfYields::on_RepYieldCancelButton_clicked() {
+    close();
+}
 
 ZARN_REGISTER_WINDOW(zarnReportOfYields)
 

@@ -14,13 +14,12 @@ namespace zarn {
 
 namespace {
 
-const char *const kCredits =
-    "Co-ordinator:  Dr. Helena Marsk\n"
-    "    Tel. +44 1632 960 411   h.marsk@tarnwick.example\n"
-    "Researcher:  Dr. Joost Verhagen\n"
-    "    Tel. +44 1632 960 418   j.verhagen@tarnwick.example\n"
-    "Programmer:  Anil Ruparel\n"
-    "    Tel. +44 1632 960 425   a.ruparel@tarnwick.example";
+const char *const kCredits = "Co-ordinator:  Dr. Helena Marsk\n"
+                             "    Tel. +44 1632 960 411   h.marsk@tarnwick.example\n"
+                             "Researcher:  Dr. Joost Verhagen\n"
+                             "    Tel. +44 1632 960 418   j.verhagen@tarnwick.example\n"
+                             "Programmer:  Anil Ruparel\n"
+                             "    Tel. +44 1632 960 425   a.ruparel@tarnwick.example";
 
 // The picture beside the title: a sweet-sorghum stalk with its panicle.
 QPixmap sorghumPicture(QSize size) {
@@ -55,9 +54,8 @@ ZARNMainMenu::ZARNMainMenu() {
 }
 
 void ZARNMainMenu::load() {
-    const bool ok = guarded([] {
-        loadStartupDefaults(programDirectory(), QDate::currentDate().year());
-    });
+    const bool ok =
+        guarded([] { loadStartupDefaults(programDirectory(), QDate::currentDate().year()); });
     if (!ok) {
         // Without its defaults the program cannot work: the message above said
         // what is missing; end cleanly.
@@ -85,7 +83,9 @@ void ZARNMainMenu::on_zarnMainMenuOKButton_clicked() {
     }
 }
 
-void ZARNMainMenu::on_zarnMainMenuExitButton_clicked() { endProgram(0); }
+void ZARNMainMenu::on_zarnMainMenuExitButton_clicked() {
+    endProgram(0);
+}
 
 void ZARNMainMenu::on_zarnMainMenuHelpButton_clicked() {
     WindowRegistry::show(QStringLiteral("zarnMainMenuHelpForm"));

@@ -5,7 +5,9 @@
 
 namespace zarn {
 
-ZARNProcessModulesButtonsForm::ZARNProcessModulesButtonsForm() { ui.setupUi(this); }
+ZARNProcessModulesButtonsForm::ZARNProcessModulesButtonsForm() {
+    ui.setupUi(this);
+}
 
 void ZARNProcessModulesButtonsForm::load() {
     show();
@@ -22,17 +24,39 @@ void ZARNProcessModulesButtonsForm::on_APMExitButton_clicked() {
 }
 
 // "Process Energy" has no window of its own here; the other modules open theirs.
-void ZARNProcessModulesButtonsForm::on_zarnPMCropInputsButton_clicked() { WindowRegistry::show(QStringLiteral("zarnModCropForm")); }
-void ZARNProcessModulesButtonsForm::on_zarnPMHarvestButton_clicked() { WindowRegistry::show(QStringLiteral("zarnHarv")); }
-void ZARNProcessModulesButtonsForm::on_ZARNPMLoadingButton_clicked() { WindowRegistry::show(QStringLiteral("zarnModLoad")); }
-void ZARNProcessModulesButtonsForm::on_ZARNPMTransportButton_clicked() { WindowRegistry::show(QStringLiteral("zarnModTransportForm")); }
-void ZARNProcessModulesButtonsForm::on_ZARNPMUnloadingButton_clicked() { WindowRegistry::show(QStringLiteral("zarnModUnloadForm")); }
-void ZARNProcessModulesButtonsForm::on_ZARNPMStorageButton_clicked() { WindowRegistry::show(QStringLiteral("zarnModStorageForm")); }
-void ZARNProcessModulesButtonsForm::on_ZARNPMJuiceButton_clicked() { WindowRegistry::show(QStringLiteral("zarnModJuiceExtractForm")); }
-void ZARNProcessModulesButtonsForm::on_ZARNPMFermentationButton_clicked() { WindowRegistry::show(QStringLiteral("zarnModFermentationForm")); }
-void ZARNProcessModulesButtonsForm::on_ZARNPMElectricityButton_clicked() { WindowRegistry::show(QStringLiteral("zarnModElecProdForm")); }
-void ZARNProcessModulesButtonsForm::on_ZARNPMBiogasButton_clicked() { WindowRegistry::show(QStringLiteral("zarnModBioGasForm")); }
-void ZARNProcessModulesButtonsForm::on_ZARNPMCalcButton_clicked() { WindowRegistry::show(QStringLiteral("zarnCalcValues")); }
+void ZARNProcessModulesButtonsForm::on_zarnPMCropInputsButton_clicked() {
+    WindowRegistry::show(QStringLiteral("zarnModCropForm"));
+}
+void ZARNProcessModulesButtonsForm::on_zarnPMHarvestButton_clicked() {
+    WindowRegistry::show(QStringLiteral("zarnHarv"));
+}
+void ZARNProcessModulesButtonsForm::on_ZARNPMLoadingButton_clicked() {
+    WindowRegistry::show(QStringLiteral("zarnModLoad"));
+}
+void ZARNProcessModulesButtonsForm::on_ZARNPMTransportButton_clicked() {
+    WindowRegistry::show(QStringLiteral("zarnModTransportForm"));
+}
+void ZARNProcessModulesButtonsForm::on_ZARNPMUnloadingButton_clicked() {
+    WindowRegistry::show(QStringLiteral("zarnModUnloadForm"));
+}
+void ZARNProcessModulesButtonsForm::on_ZARNPMStorageButton_clicked() {
+    WindowRegistry::show(QStringLiteral("zarnModStorageForm"));
+}
+void ZARNProcessModulesButtonsForm::on_ZARNPMJuiceButton_clicked() {
+    WindowRegistry::show(QStringLiteral("zarnModJuiceExtractForm"));
+}
+void ZARNProcessModulesButtonsForm::on_ZARNPMFermentationButton_clicked() {
+    WindowRegistry::show(QStringLiteral("zarnModFermentationForm"));
+}
+void ZARNProcessModulesButtonsForm::on_ZARNPMElectricityButton_clicked() {
+    WindowRegistry::show(QStringLiteral("zarnModElecProdForm"));
+}
+void ZARNProcessModulesButtonsForm::on_ZARNPMBiogasButton_clicked() {
+    WindowRegistry::show(QStringLiteral("zarnModBioGasForm"));
+}
+void ZARNProcessModulesButtonsForm::on_ZARNPMCalcButton_clicked() {
+    WindowRegistry::show(QStringLiteral("zarnCalcValues"));
+}
 
 ZARN_REGISTER_WINDOW(ZARNProcessModulesButtonsForm)
 

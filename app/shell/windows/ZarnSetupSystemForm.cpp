@@ -6,7 +6,9 @@
 
 namespace zarn {
 
-ZarnSetupSystemForm::ZarnSetupSystemForm() { ui.setupUi(this); }
+ZarnSetupSystemForm::ZarnSetupSystemForm() {
+    ui.setupUi(this);
+}
 
 void ZarnSetupSystemForm::load() {
     // The question comes before the window itself shows.

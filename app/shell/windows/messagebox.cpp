@@ -15,11 +15,21 @@ MsgResult askWithBox(const MessageRequest &r) {
     box.setText(r.text);
     box.setWindowTitle(r.title);
     switch (r.icon) {
-    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MsgIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MsgIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     struct Choice {
         QMessageBox::StandardButton button;
@@ -27,7 +37,9 @@ MsgResult askWithBox(const MessageRequest &r) {
     };
     std::vector<Choice> choices;
     switch (r.buttons) {
-    case MsgButtons::Ok: choices = {{QMessageBox::Ok, MsgResult::Ok}}; break;
+    case MsgButtons::Ok:
+        choices = {{QMessageBox::Ok, MsgResult::Ok}};
+        break;
     case MsgButtons::OkCancel:
         choices = {{QMessageBox::Ok, MsgResult::Ok}, {QMessageBox::Cancel, MsgResult::Cancel}};
         break;
@@ -65,6 +77,8 @@ MsgResult askWithBox(const MessageRequest &r) {
 
 } // namespace
 
-void installMessageBoxResponder() { setMessageResponder(askWithBox); }
+void installMessageBoxResponder() {
+    setMessageResponder(askWithBox);
+}
 
 } // namespace zarn

@@ -10,7 +10,7 @@ namespace zarn {
 namespace {
 int g_endRequests = 0;
 bool g_endOnLastWindow = false;
-}
+} // namespace
 
 void endProgram(int status) {
     ++g_endRequests;
@@ -18,9 +18,13 @@ void endProgram(int status) {
     QCoreApplication::exit(status);
 }
 
-void setEndOnLastWindow(bool on) { g_endOnLastWindow = on; }
+void setEndOnLastWindow(bool on) {
+    g_endOnLastWindow = on;
+}
 
-int programEndRequests() { return g_endRequests; }
+int programEndRequests() {
+    return g_endRequests;
+}
 
 void endProgramIfNoWindowLeft() {
     QTimer::singleShot(0, qApp, [] {

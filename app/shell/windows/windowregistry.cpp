@@ -29,7 +29,9 @@ bool WindowRegistry::registerWindow(const QString &name, Factory factory) {
     return true;
 }
 
-bool WindowRegistry::isRegistered(const QString &name) { return factories().contains(name); }
+bool WindowRegistry::isRegistered(const QString &name) {
+    return factories().contains(name);
+}
 
 QWidget *WindowRegistry::find(const QString &name) {
     auto it = instances().find(name);

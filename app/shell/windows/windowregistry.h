@@ -25,9 +25,7 @@ public:
 
     // The open instance, or nullptr; never creates.
     static QWidget *find(const QString &name);
-    template <class T> static T *find(const QString &name) {
-        return qobject_cast<T *>(find(name));
-    }
+    template <class T> static T *find(const QString &name) { return qobject_cast<T *>(find(name)); }
 
     // The instance, created (and loaded) when absent but not shown.
     // nullptr when no window of that name exists.

@@ -19,14 +19,15 @@ const UXStringResource kStrings[] = {
     {1000, "Datei auf Platte"},
 #endif
     {1001, "Datei existiert bereits"},
-    {1002, "Diese Datei kann nicht \xfc" "berschrieben werden."},
-    // 1003 is left out: the plug-in shows its own text instead.
+    {1002, "Diese Datei kann nicht \xfc"
+           "berschrieben werden."},
+// 1003 is left out: the plug-in shows its own text instead.
 #endif
 };
 
 const UXResourceTables kTables = {kStrings, sizeof kStrings / sizeof kStrings[0], nullptr, 0};
 
-}  // namespace
+} // namespace
 
 extern "C" {
 
@@ -40,8 +41,8 @@ __attribute__((visibility("default"))) uint32_t GetResDllVersion(void) {
 }
 #endif
 
-__attribute__((visibility("default"))) const UXResourceTables* UXGetResourceTables(void) {
+__attribute__((visibility("default"))) const UXResourceTables *UXGetResourceTables(void) {
     return &kTables;
 }
 
-}  // extern "C"
+} // extern "C"

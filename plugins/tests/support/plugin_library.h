@@ -14,22 +14,21 @@ std::string moduleDir();
 // A plug-in (or language library) loaded with dlopen from moduleDir().
 class PluginLibrary {
 public:
-    explicit PluginLibrary(const std::string& name);  // "destfile" -> destfile.so
+    explicit PluginLibrary(const std::string &name); // "destfile" -> destfile.so
     ~PluginLibrary();
-    PluginLibrary(const PluginLibrary&) = delete;
-    PluginLibrary& operator=(const PluginLibrary&) = delete;
+    PluginLibrary(const PluginLibrary &) = delete;
+    PluginLibrary &operator=(const PluginLibrary &) = delete;
 
-    void* handle() const { return handle_; }
-    const std::string& error() const { return error_; }
+    void *handle() const { return handle_; }
+    const std::string &error() const { return error_; }
     // The exported symbol `name` as a function pointer type, or null.
-    template <class Fn>
-    Fn symbol(const char* name) const {
+    template <class Fn> Fn symbol(const char *name) const {
         return reinterpret_cast<Fn>(rawSymbol(name));
     }
-    void* rawSymbol(const char* name) const;
+    void *rawSymbol(const char *name) const;
 
 private:
-    void* handle_ = nullptr;
+    void *handle_ = nullptr;
     std::string error_;
 };
 
@@ -38,13 +37,13 @@ class TempDir {
 public:
     TempDir();
     ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::string& path() const { return path_; }
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
+    const std::string &path() const { return path_; }
     // path() + "/" + name
-    std::string file(const std::string& name) const;
+    std::string file(const std::string &name) const;
     // Writes a file (binary) and returns its path.
-    std::string write(const std::string& name, const std::string& contents) const;
+    std::string write(const std::string &name, const std::string &contents) const;
 
 private:
     std::string path_;
@@ -56,9 +55,9 @@ class ProfileScope {
 public:
     explicit ProfileScope(std::optional<std::string> contents);
     ~ProfileScope();
-    ProfileScope(const ProfileScope&) = delete;
-    ProfileScope& operator=(const ProfileScope&) = delete;
-    const std::string& path() const { return path_; }
+    ProfileScope(const ProfileScope &) = delete;
+    ProfileScope &operator=(const ProfileScope &) = delete;
+    const std::string &path() const { return path_; }
 
 private:
     TempDir dir_;
@@ -67,8 +66,8 @@ private:
 };
 
 // Reads a whole file; nullopt when it cannot be opened.
-std::optional<std::string> readFile(const std::string& path);
+std::optional<std::string> readFile(const std::string &path);
 
-}  // namespace uxtest
+} // namespace uxtest
 
-#endif  // UXTEST_PLUGIN_LIBRARY_H
+#endif // UXTEST_PLUGIN_LIBRARY_H
