@@ -116,7 +116,8 @@ std::uint32_t TextFormatter::exportTextItem(TextItem *item) {
     return writeTextItem(item);
 }
 
-std::uint32_t TextFormatter::exportFieldItem(FieldItem *item) {
+std::uint32_t TextFormatter::settleValuelessField(FieldItem *item, bool &settled) {
+    settled = true;
     if (std::uint32_t rc = validateField(item))
         return rc;
     if (item->hidden)
@@ -126,6 +127,14 @@ std::uint32_t TextFormatter::exportFieldItem(FieldItem *item) {
         return rc;
     if (zero)
         return writeEmptyValue();
+    settled = false;
+    return UX_OK;
+}
+
+std::uint32_t TextFormatter::exportFieldItem(FieldItem *item) {
+    bool settled = false;
+    if (std::uint32_t rc = settleValuelessField(item, settled); rc || settled)
+        return rc;
     ValueText *value = nullptr;
     std::uint32_t repeated = 0;
     if (std::uint32_t rc = fetchValue(item, &value, &repeated))
@@ -363,15 +372,9 @@ std::uint32_t TextStyleFormatter::exportLine(LayoutArea *area, LayoutLine *line)
 }
 
 std::uint32_t TextStyleFormatter::growingField(FieldItem *item, bool firstLine) {
-    if (std::uint32_t rc = validateField(item))
+    bool settled = false;
+    if (std::uint32_t rc = settleValuelessField(item, settled); rc || settled)
         return rc;
-    if (item->hidden)
-        return UX_OK;
-    bool zero = false;
-    if (std::uint32_t rc = zeroTest(item, zero))
-        return rc;
-    if (zero)
-        return writeEmptyValue();
 
     std::uint32_t lines = firstLine ? 0 : (item->scratch & 0xFFFFu);
     std::uint32_t consumed = firstLine ? 0 : (item->scratch >> 16);

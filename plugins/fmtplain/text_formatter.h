@@ -63,6 +63,10 @@ protected:
     virtual std::uint32_t writeValue(FieldItem *item, const std::string &text,
                                      std::int16_t position, std::uint16_t width) = 0;
     virtual std::uint32_t writeEmptyValue() = 0;
+    // The start every field export shares: checks the item, then settles the
+    // fields that show no value (hidden: nothing; zero: an empty value).
+    // `settled` tells the caller whether anything is left to do.
+    std::uint32_t settleValuelessField(FieldItem *item, bool &settled);
 
     // The line buffer.
     void clearLine() {
