@@ -20,6 +20,9 @@ ctest --preset "$preset" -j "$jobs"
 
 if [ -f plugins/CMakeLists.txt ]; then
   (cd plugins && cmake --preset "$preset" "${werror[@]}" &&
-    cmake --build --preset "$preset" -j "$jobs" &&
-    ctest --preset "$preset" -j "$jobs")
+    cmake --build --preset "$preset" -j "$jobs")
+  mode=$(cat "build/plugins-$preset/ux-run-mode.txt")
+  echo "32-bit plug-in tests run $mode"
+  (cd plugins && ctest --preset "$preset" -j "$jobs")
+  echo "32-bit plug-in tests ran $mode"
 fi
