@@ -9,7 +9,6 @@ preset="${1:-default}"
 scripts/setup.sh
 
 jobs=$(nproc)
-export QT_QPA_PLATFORM=offscreen
 export CTEST_OUTPUT_ON_FAILURE=1
 werror=()
 [ "${CI:-}" = "true" ] && werror=(-DZARN_WERROR=ON)

@@ -1,5 +1,6 @@
-// Entry point of every application test program: a QApplication on the
-// offscreen platform, so real windows can be created without a display.
+// Entry point of every window test program: a QApplication on the
+// offscreen platform, so real windows can be created without a display. This
+// is the one place the test programs choose the platform.
 #include <QApplication>
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // sorghum.exe, and the reading of a run's yield by the run-result window.
 #include "test_run_support.h"
 
-#include "printing.h"
+#include "cropmodel/printing.h"
 
 #include <QTimer>
 

@@ -1,7 +1,7 @@
 // The output windows CeresOut1Form ... CeresOut5Form and the output chooser.
 #include "test_run_support.h"
 
-#include "printing.h"
+#include "cropmodel/printing.h"
 
 namespace zarn::test {
 namespace {
