@@ -144,8 +144,8 @@ void appendDefaults(const db::Database &database, const DefaultsRecord &record) 
 
 std::int16_t varietyNumberOf(const db::Database &database, const QString &variety,
                              std::int16_t current) {
-    const auto match = db::lastMatch(database, QStringLiteral("Variety"),
-                                     QStringLiteral("VarietyName"), variety);
+    const auto match =
+        db::lastMatch(database, QStringLiteral("Variety"), QStringLiteral("VarietyName"), variety);
     if (!match)
         return current;
     return storedInt16(match->value(QStringLiteral("VarietyNumber")), database.path(),

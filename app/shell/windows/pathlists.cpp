@@ -39,8 +39,9 @@ PathLists::PathLists(QComboBox *drives, QTreeView *directories, QListView *files
 }
 
 void PathLists::start(const QString &dir) {
-    const QString shown = QDir(dir).exists() && !dir.isEmpty() ? directoryText(QDir(dir).absolutePath())
-                                                                : directoryText(QDir::homePath());
+    const QString shown = QDir(dir).exists() && !dir.isEmpty()
+                              ? directoryText(QDir(dir).absolutePath())
+                              : directoryText(QDir::homePath());
     m_quiet = true;
     QString drive = driveOf(shown, pathDrives());
     if (drive.isEmpty())

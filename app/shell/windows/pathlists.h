@@ -22,8 +22,8 @@ namespace zarn {
 class PathLists : public QObject {
     Q_OBJECT
 public:
-    PathLists(QComboBox *drives, QTreeView *directories, QListView *files,
-              const QString &pattern, QObject *parent);
+    PathLists(QComboBox *drives, QTreeView *directories, QListView *files, const QString &pattern,
+              QObject *parent);
 
     // Shows dir: its drive chosen in the drive list, dir chosen in the
     // directory list, its files in the file list. A directory that does not

@@ -38,7 +38,8 @@ void zarnDefmMoreForm::load() {
         db::Database database = db::Database::open(referenceDatabase(g.gSystemPath));
         const QStringList institutes =
             fieldTexts(database, QStringLiteral("Institutes"), QStringLiteral("Institute"));
-        const QStringList sites = fieldTexts(database, QStringLiteral("Sites"), QStringLiteral("Sites"));
+        const QStringList sites =
+            fieldTexts(database, QStringLiteral("Sites"), QStringLiteral("Sites"));
         database.close();
         fillList(ui.zarnDefmMoreInstitute, institutes, g.gInstitute);
         fillList(ui.zarnDefmSite, sites, g.gSite);
