@@ -25,6 +25,10 @@ PathLists::PathLists(QComboBox *drives, QTreeView *directories, QListView *files
 
     m_dirModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     m_dirView->setModel(m_dirModel);
+    connect(m_dirModel, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        if (directoryText(m_directory).startsWith(directoryText(loaded)))
+            revealDirectory();
+    });
     for (int column = 1; column < m_dirModel->columnCount(); ++column)
         m_dirView->hideColumn(column);
     connect(m_dirView->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -83,18 +87,30 @@ void PathLists::showDirectory(const QString &dir) {
     m_directory = directoryText(dir);
     const bool quiet = m_quiet;
     m_quiet = true;
+    revealDirectory();
+    m_fileModel->setRootPath(modelPath(m_directory));
+    m_fileView->setRootIndex(m_fileModel->index(modelPath(m_directory)));
+    m_fileView->setCurrentIndex(QModelIndex());
+    m_quiet = quiet;
+}
+
+// Shows the chosen directory in the directory list: its parents expanded, it
+// current and scrolled to. Folders load in the background, so this runs again
+// as each parent's folders arrive.
+void PathLists::revealDirectory() {
+    const bool quiet = m_quiet;
+    m_quiet = true;
     const QModelIndex index = m_dirModel->index(modelPath(m_directory));
     if (index.isValid() && index != m_dirView->rootIndex()) {
-        for (QModelIndex p = index.parent(); p.isValid(); p = p.parent())
+        for (QModelIndex p = index.parent(); p.isValid() && p != m_dirView->rootIndex();
+             p = p.parent())
             m_dirView->expand(p);
-        m_dirView->setCurrentIndex(index);
+        if (m_dirView->currentIndex() != index)
+            m_dirView->setCurrentIndex(index);
         m_dirView->scrollTo(index);
     } else {
         m_dirView->setCurrentIndex(QModelIndex());
     }
-    m_fileModel->setRootPath(modelPath(m_directory));
-    m_fileView->setRootIndex(m_fileModel->index(modelPath(m_directory)));
-    m_fileView->setCurrentIndex(QModelIndex());
     m_quiet = quiet;
 }
 

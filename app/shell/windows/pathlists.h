@@ -52,6 +52,7 @@ signals:
 private:
     void showDrive(const QString &drive);
     void showDirectory(const QString &dir);
+    void revealDirectory();
     void onDirectoryCurrent(const QModelIndex &index);
     void onFileCurrent(const QModelIndex &index);
 
