@@ -2,6 +2,7 @@
 
 #include "cropmodel/soils.h"
 #include "data/database.h"
+#include "shell/defaults.h"
 #include "shell/sharedstate.h"
 
 #include <QCoreApplication>
@@ -52,34 +53,26 @@ void loadStartupDefaults(const QString &programDir, int currentYear) {
     s.gYieldCount = 0;
 
     db::Database database = db::Database::open(s.gDatabasePath);
-    {
-        db::Cursor d = db::openLastDefaults(database);
-        s.gSorghumVariety = d.text("SorghumVariety");
-        s.gHarvestMethod = d.text("HarvestMethod");
-        s.gLoadingMethod = d.text("LoadingMethod");
-        s.gCrushingMethod = d.text("CrushingMethod");
-        s.gEnergyType = d.text("EnergyType");
-        s.gCurrencyName = d.text("CurrencyName");
-        s.gCurrencyType = d.text("CurrencyType");
-        s.gSoil = static_cast<std::int16_t>(d.integer("Soil"));
-        s.gInstitute = d.text("Institute");
-        s.gInst = d.text("Inst");
-        s.gSite = d.text("Site");
-        s.gShortSite = d.text("ShortSite");
-        s.gSystemConstraint = d.text("SystemConstraint");
-        s.gMoistBagasseEnergy = d.number("MoistBagasseEnergy");
-        s.gLandName = d.text("LandName");
-        s.gCalculationsStored = static_cast<std::int16_t>(d.integer("CalculationsStored"));
-        s.gWizardOn = d.yesNo("WizardOn") ? QStringLiteral("YES") : QStringLiteral("NO");
-    }
-    {
-        // Every matching variety is taken, so the last match wins; with no
-        // match gVarietyNumber keeps its value.
-        db::Cursor v = database.openDynaset(QStringLiteral("Variety"));
-        for (v.moveFirst(); !v.eof(); v.moveNext())
-            if (v.text("VarietyName") == s.gSorghumVariety)
-                s.gVarietyNumber = static_cast<std::int16_t>(v.integer("VarietyNumber"));
-    }
+    const DefaultsRecord d = readLastDefaults(database);
+    s.gSorghumVariety = d.sorghumVariety;
+    s.gHarvestMethod = d.harvestMethod;
+    s.gLoadingMethod = d.loadingMethod;
+    s.gCrushingMethod = d.crushingMethod;
+    s.gEnergyType = d.energyType;
+    s.gCurrencyName = d.currencyName;
+    s.gCurrencyType = d.currencyType;
+    s.gSoil = d.soil;
+    s.gInstitute = d.institute;
+    s.gInst = d.inst;
+    s.gSite = d.site;
+    s.gShortSite = d.shortSite;
+    s.gSystemConstraint = d.systemConstraint;
+    s.gMoistBagasseEnergy = d.moistBagasseEnergy;
+    s.gLandName = d.landName;
+    s.gCalculationsStored = d.calculationsStored;
+    s.gWizardOn = d.wizardOn ? QStringLiteral("YES") : QStringLiteral("NO");
+    // The last matching variety wins; with no match gVarietyNumber keeps its value.
+    s.gVarietyNumber = varietyNumberOf(database, s.gSorghumVariety, s.gVarietyNumber);
     database.close();
     shared() = s;
 }

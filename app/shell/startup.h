@@ -18,8 +18,10 @@ QString wizardButtonCaption(const QString &wizardOn);
 
 // Steps 1 to 6: fills the paths, clears the yields, copies the last Defaults
 // record into the shared values and looks up gVarietyNumber. Throws UserError
-// when Sorghum.mdb is missing or unreadable, a table or field is missing, or
-// Defaults holds no record; the shared values are then left as they were.
+// when Sorghum.mdb is missing or unreadable, a table or field is missing,
+// Defaults holds no record, or Soil, CalculationsStored or the variety's
+// VarietyNumber is a text or does not fit 16 bits; the shared values are then
+// left as they were.
 void loadStartupDefaults(const QString &programDir, int currentYear);
 
 // Step 7: rewrites the crop model's initial-conditions file (named by the last
