@@ -35,6 +35,9 @@ void CPMCERESForm::on_CERESRunBtn_clicked() {
     // during the wait), so nothing below touches it.
     guarded([] {
         const cropmodel::ModelRunReport report = cropmodel::runCropModel(shared());
+        // A model stopped by the user on leaving the program has no result to show.
+        if (report.stopped)
+            return;
         // The run-result window reads this run's yield when it loads; one still
         // open from an earlier run is replaced, so every run is read.
         cropmodel::setPendingRunReport(report);

@@ -127,8 +127,8 @@ void ZARNMainProcessingMenuForm::on_CERESButton_clicked() {
 // "Exit" goes back to a freshly loaded main menu; the menu's "E&xit" only
 // closes this window.
 void ZARNMainProcessingMenuForm::on_ExitButton_clicked() {
-    close();
     WindowRegistry::show(QStringLiteral("ZARNMainMenu"));
+    close();
 }
 
 void ZARNMainProcessingMenuForm::on_mnuExit_triggered() {
