@@ -4,6 +4,9 @@
 
 #include "shell/windows/widgets3d.h"
 
+#include <QApplication>
+#include <QTimer>
+
 using namespace zarn;
 using namespace zarn::test;
 
@@ -305,4 +308,27 @@ TEST_F(NavigationTest, LegacyFrameExitOpensMainMenu) {
     press("MDIForm1", "mdiExit");
     EXPECT_FALSE(isOpen("MDIForm1"));
     EXPECT_TRUE(isOpen("ZARNMainMenu"));
+}
+
+// The program ends by Qt's last-window rule: a window that closes while
+// another opens in the same handler does not end it; closing the last one does.
+TEST_F(NavigationTest, ClosingTheLastWindowEndsTheProgram) {
+    QApplication::setQuitOnLastWindowClosed(true);
+    bool mainMenuOpenAfterExit = false;
+    QTimer::singleShot(0, [&] {
+        WindowRegistry::show("ZARNMainProcessingMenuForm");
+        press("ZARNMainProcessingMenuForm", "ExitButton");
+        QTimer::singleShot(200, [&] {
+            mainMenuOpenAfterExit = isOpen("ZARNMainMenu") && !isOpen("ZARNMainProcessingMenuForm");
+            WindowRegistry::close("ZARNMainMenu");
+        });
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(20000);
+    const int status = QApplication::exec();
+    QApplication::setQuitOnLastWindowClosed(false);
+    EXPECT_TRUE(mainMenuOpenAfterExit);
+    EXPECT_EQ(status, 0) << "the program did not end with its last window";
 }
