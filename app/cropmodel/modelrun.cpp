@@ -49,6 +49,7 @@ struct RunningFlag {
 // interface keeps processing its events. Nothing of the crop-model directory
 // is read here.
 void startAndWait(ModelRunReport &report, const QString &workingDirectory) {
+    QByteArray errorOutput; // outlives the process, whose end may still deliver output
     QProcess process;
     process.setProgram(report.program);
     process.setWorkingDirectory(workingDirectory);
@@ -63,7 +64,6 @@ void startAndWait(ModelRunReport &report, const QString &workingDirectory) {
     }
     report.started = true;
 
-    QByteArray errorOutput;
     QObject::connect(&process, &QProcess::readyReadStandardError, &process,
                      [&] { keepTail(errorOutput, process.readAllStandardError()); });
     if (process.state() != QProcess::NotRunning) {
