@@ -11,10 +11,9 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnwick (ZARN)"));
     QDir::setCurrent(QCoreApplication::applicationDirPath());
-    // The last-window rule is ZARN's own (a window may close before the next
-    // one shows): see endProgramIfNoWindowLeft().
-    QApplication::setQuitOnLastWindowClosed(false);
-    zarn::setEndOnLastWindow(true);
+    // Qt's last-window rule ends the program when its last window closes
+    // (see shell/windows/program.h).
+    QApplication::setQuitOnLastWindowClosed(true);
     zarn::installMessageBoxResponder();
     if (!zarn::WindowRegistry::show(QStringLiteral("ZARNMainMenu")))
         return 1;

@@ -13,10 +13,13 @@ namespace {
 const QString kReading = QStringLiteral("reading the experiment directory");
 const QString kWriting = QStringLiteral("writing the experiment directory");
 
-void requireDirectory(const QString &ceresDir) {
-    if (!QFileInfo(ceresDir).isDir())
-        fileError(QStringLiteral("The crop-model directory ") + QDir::toNativeSeparators(ceresDir) +
-                  QStringLiteral(" does not exist."));
+// The lines of SGEXP.DIR without the blank lines at its end, which are not
+// records (an editor often leaves one).
+QStringList experimentLines(const QString &ceresDir) {
+    QStringList lines = readLines(ceresDir, kExperimentFile, kReading);
+    while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
+        lines.removeLast();
+    return lines;
 }
 
 // Pads `text` to `width` (zeros in front or blanks behind); a longer text is
@@ -90,7 +93,7 @@ std::vector<ExperimentRecord> ReadExperiments(const QString &ceresDir) {
     std::vector<ExperimentRecord> records;
     if (!fileExists(ceresDir, kExperimentFile))
         return records;
-    const QStringList lines = readLines(ceresDir, kExperimentFile, kReading);
+    const QStringList lines = experimentLines(ceresDir);
     for (qsizetype i = 0; i < lines.size(); i += 3) {
         ExperimentRecord r;
         r.line1 = lines[i];
@@ -162,25 +165,39 @@ ExperimentFit FitExperimentFields(const QString &programDir, const ExperimentFie
     return FitExperimentFieldsWithCodes(fields, inst, site);
 }
 
-QString WeatherFileName(const QString &ceresDir) {
+QString LastExperimentFileName(const QString &ceresDir, int fileNumber, const QString &what) {
     requireDirectory(ceresDir);
     if (!fileExists(ceresDir, kExperimentFile))
-        fileError(
-            QStringLiteral("The experiment directory %1 does not exist, so no weather file is "
-                           "named.")
-                .arg(QDir::toNativeSeparators(ceresDir + kExperimentFile)));
+        fileError(QStringLiteral("The experiment directory %1 does not exist, so no %2 is named.")
+                      .arg(QDir::toNativeSeparators(ceresDir + kExperimentFile), what));
     const std::vector<ExperimentRecord> records = ReadExperiments(ceresDir);
     if (records.empty())
-        fileError(QStringLiteral("The experiment directory %1 holds no experiment, so no weather "
-                                 "file is named.")
-                      .arg(QDir::toNativeSeparators(findFile(ceresDir, kExperimentFile))));
-    return checkedPlainName(records.back().file1(), kExperimentFile,
-                            QStringLiteral("weather file name (File 1)"));
+        fileError(QStringLiteral("The experiment directory %1 holds no experiment, so no %2 is "
+                                 "named.")
+                      .arg(QDir::toNativeSeparators(findFile(ceresDir, kExperimentFile)), what));
+    const ExperimentRecord &last = records.back();
+    const QString name = fileNumber == 1 ? last.file1() : last.file(fileNumber);
+    return checkedPlainName(name, kExperimentFile,
+                            QStringLiteral("%1 name (File %2)").arg(what).arg(fileNumber));
+}
+
+QString WeatherFileName(const QString &ceresDir) {
+    return LastExperimentFileName(ceresDir, 1, QStringLiteral("weather file"));
 }
 
 void AppendExperiment(const QString &ceresDir, const ExperimentRecord &record) {
     requireDirectory(ceresDir);
-    appendLines(ceresDir, kExperimentFile, {record.line1, record.line2, record.line3}, kWriting);
+    const QStringList added{record.line1, record.line2, record.line3};
+    if (fileExists(ceresDir, kExperimentFile)) {
+        const QStringList lines = readLines(ceresDir, kExperimentFile, kReading);
+        if (!lines.isEmpty() && lines.back().trimmed().isEmpty()) {
+            // The new record goes after the last record, not after the blank
+            // lines that end the file.
+            writeLines(ceresDir, kExperimentFile, experimentLines(ceresDir) + added, kWriting);
+            return;
+        }
+    }
+    appendLines(ceresDir, kExperimentFile, added, kWriting);
 }
 
 QStringList CopyExperimentLines(const QStringList &lines, const QString &code,

@@ -2,7 +2,8 @@
 // The experiment directory SGEXP.DIR of the crop-model directory.
 //
 // A sequence of experiments of exactly three lines each, recognised by
-// counting lines from the start of the file (1, 2, 3, 1, 2, 3, ...). Line 1
+// counting lines from the start of the file (1, 2, 3, 1, 2, 3, ...). Blank
+// lines at the end of the file are not records. Line 1
 // starts with the 8-character experiment code: institute (2), site (2),
 // year (2), experiment number (2). Line 2 column 14-25 (File 5) names the
 // initial-conditions file, line 1 columns 51-62 (File 1) the weather file.
@@ -115,6 +116,12 @@ ExperimentFit FitExperimentFieldsWithCodes(const ExperimentFields &fields,
 // likewise `ShortSite` (lower case) from table Sites. A database that cannot be read throws
 // UserError.
 ExperimentFit FitExperimentFields(const QString &programDir, const ExperimentFields &fields);
+
+// File `fileNumber` (1, or 4 to 9) of the last experiment of SGEXP.DIR in
+// `ceresDir`, blanks around it dropped and checked to be a plain file name;
+// `what` names it in messages ("weather file"). A missing SGEXP.DIR, no
+// experiment, an empty name or a name with a directory in it throws UserError.
+QString LastExperimentFileName(const QString &ceresDir, int fileNumber, const QString &what);
 
 // The daily weather file of the weather-file viewer: File 1 (line 1 columns
 // 51-62) of the last experiment of SGEXP.DIR in `ceresDir`, blanks around it

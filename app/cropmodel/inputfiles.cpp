@@ -11,12 +11,6 @@ namespace zarn::cropmodel {
 
 namespace {
 
-void requireDirectory(const QString &dir) {
-    if (!QFileInfo(dir).isDir())
-        fileError(QStringLiteral("The crop-model directory ") + QDir::toNativeSeparators(dir) +
-                  QStringLiteral(" does not exist."));
-}
-
 [[noreturn]] void fieldError(const QString &file, const QString &field, const QString &text,
                              const QString &why) {
     fileError(QStringLiteral("%1 was not written: the %2 \"%3\" %4.").arg(file, field, text, why));

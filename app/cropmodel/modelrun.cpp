@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -25,24 +26,37 @@ void keepTail(QByteArray &buffer, const QByteArray &more) {
         buffer = buffer.right(kErrorOutputKept);
 }
 
+// The model process while it runs (stopCropModel ends it).
+QProcess *g_process = nullptr;
+bool g_stopRequested = false;
+
 // Marks a model process as running for as long as it lives.
 struct RunningFlag {
-    RunningFlag() { g_running = true; }
-    ~RunningFlag() { g_running = false; }
+    explicit RunningFlag(QProcess *process) {
+        g_running = true;
+        g_process = process;
+        g_stopRequested = false;
+    }
+    ~RunningFlag() {
+        g_running = false;
+        g_process = nullptr;
+    }
     RunningFlag(const RunningFlag &) = delete;
     RunningFlag &operator=(const RunningFlag &) = delete;
 };
 
-// Starts the program and waits for its end, processing the user interface's
-// events between checks. Nothing of the crop-model directory is read here.
+// Starts the program and waits for its end in an event loop, so the user
+// interface keeps processing its events. Nothing of the crop-model directory
+// is read here.
 void startAndWait(ModelRunReport &report, const QString &workingDirectory) {
+    QByteArray errorOutput; // outlives the process, whose end may still deliver output
     QProcess process;
     process.setProgram(report.program);
     process.setWorkingDirectory(workingDirectory);
     process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
     process.setStandardInputFile(QProcess::nullDevice());
 
-    RunningFlag running;
+    RunningFlag running(&process);
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted(-1)) {
         report.startProblem = process.errorString();
@@ -50,20 +64,24 @@ void startAndWait(ModelRunReport &report, const QString &workingDirectory) {
     }
     report.started = true;
 
-    QByteArray errorOutput;
-    while (process.state() != QProcess::NotRunning) {
-        process.waitForFinished(25);
-        keepTail(errorOutput, process.readAllStandardError());
-        QCoreApplication::processEvents();
+    QObject::connect(&process, &QProcess::readyReadStandardError, &process,
+                     [&] { keepTail(errorOutput, process.readAllStandardError()); });
+    if (process.state() != QProcess::NotRunning) {
+        QEventLoop loop;
+        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        loop.exec();
     }
     keepTail(errorOutput, process.readAllStandardError());
 
+    report.stopped = g_stopRequested;
     report.crashed = process.exitStatus() == QProcess::CrashExit;
     report.exitCode = report.crashed ? 0 : process.exitCode();
     report.errorOutput = QString::fromLocal8Bit(errorOutput).trimmed();
 }
 
 QString describeEnd(const ModelRunReport &run) {
+    if (run.stopped)
+        return QStringLiteral("The crop model %1 was stopped before it ended.").arg(run.program);
     if (run.crashed)
         return QStringLiteral("The crop model %1 ended abnormally.").arg(run.program);
     if (run.exitCode != 0)
@@ -77,6 +95,14 @@ QString describeEnd(const ModelRunReport &run) {
 
 bool modelIsRunning() {
     return g_running;
+}
+
+void stopCropModel() {
+    if (!g_process)
+        return;
+    g_stopRequested = true;
+    g_process->kill();
+    g_process->waitForFinished(-1);
 }
 
 QString modelStillRunningText() {
@@ -96,19 +122,22 @@ ModelRunReport runCropModel(SharedState &state) {
     if (g_running)
         throw UserError(kRunRefusedTitle, modelStillRunningText());
 
-    state.gCeresRunCount = static_cast<std::int16_t>(state.gCeresRunCount + 1);
-
     // Drives are always empty here, so changing the drive leaves it as it is.
     const QString ceresDir = withoutTrailingSlash(state.gCeresPath);
-    QDir::setCurrent(ceresDir);
 
-    // From here to the return to the program directory, a failure does not
-    // stop the run; what the model leaves behind is judged when the yield is read.
+    // Outputs of an earlier run that stay behind would be read as this run's:
+    // the run does not start then.
     try {
         deleteMatching(state.gCeresPath, kModelOutputPattern);
-    } catch (const UserError &) {
-        // Outputs that stay behind are overwritten by the model or fail the reading.
+    } catch (const UserError &e) {
+        throw UserError(kRunErrorTitle,
+                        e.text() + QStringLiteral(" The crop model was not started, so the "
+                                                  "output of an earlier run is not read as "
+                                                  "this run's."));
     }
+
+    state.gCeresRunCount = static_cast<std::int16_t>(state.gCeresRunCount + 1);
+    QDir::setCurrent(ceresDir);
 
     ModelRunReport report;
     const QString dir =
@@ -116,8 +145,9 @@ ModelRunReport runCropModel(SharedState &state) {
     report.program = QFileInfo(findFile(dir, kModelProgramName)).absoluteFilePath();
     startAndWait(report, ceresDir.isEmpty() ? QDir::currentPath() : ceresDir);
 
-    showMessage(kRunEndedText, QStringLiteral("Tarnwick (ZARN)"), MsgIcon::Information,
-                MsgButtons::Ok);
+    if (!report.stopped)
+        showMessage(kRunEndedText, QStringLiteral("Tarnwick (ZARN)"), MsgIcon::Information,
+                    MsgButtons::Ok);
 
     QDir::setCurrent(withoutTrailingSlash(state.gSystemPath));
     return report;
@@ -160,19 +190,19 @@ float readRunYield(SharedState &state, const std::optional<ModelRunReport> &last
                                       "report to clear the list.")
                            .arg(SharedState::kYieldPositions));
 
+    // A model that did not end well leaves no yield to count, even when it
+    // wrote an OUT1.SG; the earlier run's outputs were deleted before it started.
     const QString out1 = findFile(state.gCeresPath, QStringLiteral("OUT1.SG"));
-    if (!QFileInfo(out1).isFile()) {
-        QStringList detail;
+    QStringList detail;
+    if (!QFileInfo(out1).isFile())
         detail << QStringLiteral("The crop model output file %1 does not exist.").arg(out1);
-        if (lastRun) {
-            const QString end = describeEnd(*lastRun);
-            if (!end.isEmpty())
-                detail << end;
-            if (!lastRun->errorOutput.isEmpty())
-                detail << QStringLiteral("It reported:\n%1").arg(lastRun->errorOutput);
-        }
-        throw runError(detail.join(QLatin1Char('\n')));
+    if (lastRun && !describeEnd(*lastRun).isEmpty()) {
+        detail << describeEnd(*lastRun);
+        if (!lastRun->errorOutput.isEmpty())
+            detail << QStringLiteral("It reported:\n%1").arg(lastRun->errorOutput);
     }
+    if (!detail.isEmpty())
+        throw runError(detail.join(QLatin1Char('\n')));
 
     ModelOutput scan;
     try {

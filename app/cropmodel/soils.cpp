@@ -7,12 +7,8 @@
 #include "data/database.h"
 #include "shell/usererror.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <filesystem>
-#include <system_error>
 
 namespace zarn::cropmodel {
 
@@ -86,12 +82,6 @@ db::Database openSoils(const QString &programDir) {
     return db::Database::open(soilDatabasePath(programDir));
 }
 
-// Removes a file if it is there; errors are of no interest (clean-up only).
-void discard(const QString &path) {
-    std::error_code ec;
-    std::filesystem::remove(std::filesystem::path(path.toStdString()), ec);
-}
-
 void fillSoils(const db::Database &db, const std::vector<SoilProfile> &profiles) {
     db::Cursor soil = db.openDynaset(QStringLiteral("Soil"));
     db::Cursor layers = db.openDynaset(QStringLiteral("SoilLayers"));
@@ -161,35 +151,12 @@ int LoadSoilCatalogueFile(const QString &cataloguePath, const QString &soilsDbPa
         throw UserError(db::kErrorTitle, QStringLiteral("The soil database %1 does not exist.")
                                              .arg(QDir::toNativeSeparators(soilsDbPath)));
 
-    // Work on a copy; the database itself changes only by the final rename.
-    const QString work = soilsDbPath + QStringLiteral(".loading") +
-                         QString::number(QCoreApplication::applicationPid());
-    discard(work);
-    if (!QFile::copy(soilsDbPath, work))
-        throw UserError(
-            db::kErrorTitle,
-            QStringLiteral("The soil database %1 cannot be copied to %2 for loading.")
-                .arg(QDir::toNativeSeparators(soilsDbPath), QDir::toNativeSeparators(work)));
-    QFile::setPermissions(work, QFile::permissions(work) | QFileDevice::WriteOwner);
-    try {
-        {
-            db::Database db = db::Database::open(work);
-            fillSoils(db, profiles);
-            db.close();
-        }
-        std::error_code ec;
-        std::filesystem::rename(std::filesystem::path(work.toStdString()),
-                                std::filesystem::path(soilsDbPath.toStdString()), ec);
-        if (ec)
-            throw UserError(db::kErrorTitle,
-                            QStringLiteral("The soil database %1 cannot be replaced: %2")
-                                .arg(QDir::toNativeSeparators(soilsDbPath),
-                                     QString::fromStdString(ec.message())));
-    } catch (...) {
-        discard(work);
-        discard(work + QStringLiteral("-journal"));
-        throw;
-    }
+    // One transaction: every row is replaced, or (on any failure) none is.
+    db::Database db = db::Database::open(soilsDbPath);
+    db::Transaction transaction(db);
+    fillSoils(db, profiles);
+    transaction.commit();
+    db.close();
     return int(profiles.size());
 }
 
@@ -238,25 +205,13 @@ QStringList SoilProfileLines(const QString &programDir, int soilNumber) {
 }
 
 void WriteSoilProfile(const QString &programDir, const QString &ceresDir, int soilNumber) {
-    if (!QFileInfo(ceresDir).isDir())
-        fileError(QStringLiteral("The crop-model directory ") + QDir::toNativeSeparators(ceresDir) +
-                  QStringLiteral(" does not exist."));
+    requireDirectory(ceresDir);
     const QStringList lines = SoilProfileLines(programDir, soilNumber);
     writeLines(ceresDir, kSoilProfileFile, lines, QStringLiteral("writing the soil profile"));
 }
 
 QString InitialConditionsFileName(const QString &ceresDir) {
-    if (QFileInfo(ceresDir).isDir() && !fileExists(ceresDir, kExperimentFile))
-        fileError(QStringLiteral("The experiment directory %1 does not exist, so no "
-                                 "initial-conditions file is named.")
-                      .arg(QDir::toNativeSeparators(ceresDir + kExperimentFile)));
-    const std::vector<ExperimentRecord> records = ReadExperiments(ceresDir);
-    if (records.empty())
-        fileError(QStringLiteral("The experiment directory %1 holds no experiment, so no "
-                                 "initial-conditions file is named.")
-                      .arg(QDir::toNativeSeparators(findFile(ceresDir, kExperimentFile))));
-    return checkedPlainName(records.back().file(5), kExperimentFile,
-                            QStringLiteral("initial-conditions file name (File 5)"));
+    return LastExperimentFileName(ceresDir, 5, QStringLiteral("initial-conditions file"));
 }
 
 QStringList InitialConditionsLines(const QString &firstLine,

@@ -36,9 +36,8 @@ extern const std::array<const char *, 12> kSoilLayerFields;
 std::vector<SoilProfile> ParseSoilCatalogue(const QStringList &lines);
 
 // Replaces every row of Soil and SoilLayers in the database `soilsDbPath`
-// with the profiles of the catalogue `cataloguePath`. The work is done on a
-// copy of the database beside it, which is renamed over it at the end, so a
-// failure leaves the database as it was. Returns the number of profiles.
+// with the profiles of the catalogue `cataloguePath`, in one transaction, so a
+// failure leaves the tables as they were. Returns the number of profiles.
 // Failures throw UserError naming the file.
 int LoadSoilCatalogueFile(const QString &cataloguePath, const QString &soilsDbPath);
 

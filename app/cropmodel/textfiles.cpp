@@ -1,5 +1,6 @@
 #include "cropmodel/textfiles.h"
 
+#include "shell/messages.h"
 #include "shell/usererror.h"
 
 #include <QDir>
@@ -31,18 +32,42 @@ char encodeChar(char16_t c) {
 }
 
 QString describe(const QString &action, const QString &path) {
-    QString text = QStringLiteral("The file ") + QDir::toNativeSeparators(path);
+    QString text = QStringLiteral("The file ") + printable(QDir::toNativeSeparators(path));
     if (!action.isEmpty())
         text += QStringLiteral(" (") + action + QStringLiteral(")");
     return text;
+}
+
+// A file reached through a symbolic link must stay in the directory it is
+// named in: a link that leads elsewhere (or nowhere) is refused, so a name
+// read from a file never reads or overwrites a file outside the program's
+// directories.
+void requireInsideDirectory(const QString &path, const QString &action) {
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return;
+    const QString target = info.canonicalFilePath();
+    const QString dir = QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (target.isEmpty())
+        fileError(describe(action, path) +
+                  QStringLiteral(" is a link to %1, which does not exist.")
+                      .arg(printable(QDir::toNativeSeparators(info.symLinkTarget()))));
+    if (QFileInfo(target).absolutePath() != dir)
+        fileError(describe(action, path) +
+                  QStringLiteral(" is a link to %1, outside the directory %2; it is not used.")
+                      .arg(printable(QDir::toNativeSeparators(target)),
+                           printable(QDir::toNativeSeparators(dir))));
 }
 
 QByteArray readBytes(const QString &path, const QString &action) {
     QFileInfo info(path);
     if (!info.exists())
         fileError(describe(action, path) + QStringLiteral(" does not exist."));
+    if (info.isDir())
+        fileError(describe(action, path) + QStringLiteral(" is a directory, not a file."));
     if (!info.isFile())
-        fileError(describe(action, path) + QStringLiteral(" is not a file."));
+        fileError(describe(action, path) + QStringLiteral(" is not a regular file."));
+    requireInsideDirectory(path, action);
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         fileError(describe(action, path) + QStringLiteral(" cannot be read: ") + f.errorString());
@@ -59,15 +84,21 @@ void writeBytes(const QString &path, const QByteArray &bytes, const QString &act
         fileError(describe(action, path) + QStringLiteral(" cannot be written: the directory ") +
                   QDir::toNativeSeparators(dir) + QStringLiteral(" does not exist."));
     if (info.exists() && !info.isFile())
-        fileError(describe(action, path) + QStringLiteral(" cannot be written: it is not a file."));
-    // QSaveFile writes a temporary file beside the target, flushes it and
-    // renames it over the target on commit; on any failure the target stays.
+        fileError(describe(action, path) +
+                  QStringLiteral(" cannot be written: it is a directory or a device, not a file."));
+    requireInsideDirectory(path, action);
+    // QSaveFile writes a temporary file beside the target and renames it over
+    // the target on commit. Every step is checked before the commit: a write
+    // that fails part-way (disk full, file-size limit) can still leave commit()
+    // willing to rename the short temporary file into place.
     QSaveFile f(path);
     f.setDirectWriteFallback(false);
     if (!f.open(QIODevice::WriteOnly))
         fileError(describe(action, path) + QStringLiteral(" cannot be written: ") +
                   f.errorString());
-    if (f.write(bytes) != bytes.size()) {
+    const bool written = f.write(bytes) == bytes.size() && f.flush() &&
+                         f.error() == QFileDevice::NoError && f.size() == bytes.size();
+    if (!written) {
         const QString why = f.errorString();
         f.cancelWriting();
         fileError(describe(action, path) + QStringLiteral(" cannot be written: ") + why);
@@ -75,19 +106,6 @@ void writeBytes(const QString &path, const QByteArray &bytes, const QString &act
     if (!f.commit())
         fileError(describe(action, path) + QStringLiteral(" cannot be written: ") +
                   f.errorString());
-}
-
-QString wildcardToRegex(const QString &pattern) {
-    QString rx;
-    for (QChar c : pattern) {
-        if (c == u'?')
-            rx += u'.';
-        else if (c == u'*')
-            rx += QStringLiteral(".*");
-        else
-            rx += QRegularExpression::escape(QString(c));
-    }
-    return QRegularExpression::anchoredPattern(rx);
 }
 
 } // namespace
@@ -205,13 +223,18 @@ int deleteMatching(const QString &dir, const QString &pattern) {
     if (!d.exists())
         fileError(QStringLiteral("The directory ") + QDir::toNativeSeparators(dir) +
                   QStringLiteral(" does not exist (deleting ") + pattern + QStringLiteral(")."));
-    const QRegularExpression rx(wildcardToRegex(pattern),
-                                QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression rx = QRegularExpression::fromWildcard(pattern, Qt::CaseInsensitive);
     int count = 0;
-    const QStringList entries = d.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    const QStringList entries = d.entryList(
+        QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString &entry : entries) {
         if (!rx.match(entry).hasMatch())
             continue;
+        const QFileInfo info(dir + entry);
+        if (info.isDir() && !info.isSymLink())
+            fileError(QStringLiteral("The file ") +
+                      printable(QDir::toNativeSeparators(dir + entry)) +
+                      QStringLiteral(" cannot be deleted: it is a directory."));
         if (!QFile::remove(dir + entry))
             fileError(QStringLiteral("The file ") + QDir::toNativeSeparators(dir + entry) +
                       QStringLiteral(" cannot be deleted."));
@@ -222,21 +245,37 @@ int deleteMatching(const QString &dir, const QString &pattern) {
 
 QString checkedPlainName(const QString &name, const QString &sourceFile, const QString &what) {
     const QString plain = name.trimmed();
+    auto isSeparator = [](QChar c) { return c == u'/' || c == u'\\'; };
+    const QStringList parts = QString(plain).replace(u'\\', u'/').split(u'/');
     QString problem;
     if (plain.isEmpty())
         problem = QStringLiteral("is empty");
-    else if (plain.contains(u'/') || plain.contains(u'\\') || plain.contains(u':'))
-        problem = QStringLiteral("names a directory");
-    else if (plain.contains(QStringLiteral("..")))
-        problem = QStringLiteral("contains \"..\"");
     else if (plain.contains(QChar(0)))
         problem = QStringLiteral("contains a zero character");
+    else if (isSeparator(plain.front()) || (plain.size() > 1 && plain[1] == u':'))
+        problem = QStringLiteral("is a full path");
+    else if (parts.contains(QStringLiteral("..")))
+        problem = QStringLiteral("leads out of the crop-model directory (\"..\")");
+    else if (parts.size() > 1)
+        problem = QStringLiteral("names a file in another directory");
+    else if (plain == u'.')
+        problem = QStringLiteral("names the directory itself");
+    else if (plain.contains(QStringLiteral("..")))
+        problem = QStringLiteral("contains \"..\"");
+    else if (plain.contains(u':'))
+        problem = QStringLiteral("contains \":\"");
     if (!problem.isEmpty())
         fileError(
-            QStringLiteral("The ") + what + QStringLiteral(" \"") + plain +
+            QStringLiteral("The ") + what + QStringLiteral(" \"") + printable(plain) +
             QStringLiteral("\" read from ") + sourceFile + QStringLiteral(" ") + problem +
             QStringLiteral("; only a plain file name in the crop-model directory is accepted."));
     return plain;
+}
+
+void requireDirectory(const QString &dir, const QString &what) {
+    if (!QFileInfo(dir).isDir())
+        fileError(QStringLiteral("The ") + what + u' ' + printable(QDir::toNativeSeparators(dir)) +
+                  QStringLiteral(" does not exist."));
 }
 
 QString column(const QString &line, int start, int width) {

@@ -10,6 +10,8 @@
 //   Windows-1252 bytes map to the control characters of the same value, so a
 //   line read and written again keeps its bytes). Writing ends every line with
 //   CR LF.
+// - A file reached through a symbolic link is read or written only when the
+//   link leads to a file in the same directory; any other link is refused.
 // - A file is never rewritten in place: the new content goes to a temporary
 //   file in the same directory, which is flushed and renamed over the old one.
 //   A failure leaves the old file as it was and throws UserError.
@@ -82,9 +84,15 @@ int deleteMatching(const QString &dir, const QString &pattern);
 // A file name read from a file (`sourceFile`, e.g. "SGEXP.DIR") that is to be
 // opened in a directory of the program: blanks around it are dropped, and it
 // must then be a plain name, not empty, with no "/" or "\" and no "..". Returns
-// the name; anything else throws UserError naming the value and the source.
+// the name; anything else throws UserError naming the value, the source and
+// what is wrong with it (a full path, a ".." that leads out, another directory).
 QString checkedPlainName(const QString &name, const QString &sourceFile,
                          const QString &what = QStringLiteral("file name"));
+
+// Throws UserError unless `dir` is an existing directory: "The <what> <dir>
+// does not exist."
+void requireDirectory(const QString &dir,
+                      const QString &what = QStringLiteral("crop-model directory"));
 
 // Characters of `line` from 1-based column `start`, at most `width` of them;
 // a field that runs past the end of the line is cut short, a start beyond the

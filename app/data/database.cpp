@@ -498,8 +498,14 @@ Database::~Database() = default;
 
 Database Database::open(const QString &path) {
     const QFileInfo fi(path);
-    if (!fi.exists() || !fi.isFile())
+    if (!fi.exists())
         fail(QStringLiteral("The database file %1 does not exist.").arg(path));
+    if (fi.isDir())
+        fail(QStringLiteral("The database file %1 is a directory, not a database.").arg(path));
+    if (!fi.isFile())
+        fail(QStringLiteral("The database file %1 is not a regular file.").arg(path));
+    if (fi.size() == 0)
+        fail(QStringLiteral("The database file %1 is empty: it holds no tables.").arg(path));
 
     static quint64 serial = 0;
     auto conn = std::make_shared<detail::Connection>();

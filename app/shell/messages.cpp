@@ -42,12 +42,35 @@ MessageResponder setMessageResponder(MessageResponder r) {
     return old;
 }
 
+QString printable(const QString &text, bool keepLineBreaks) {
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\n' && keepLineBreaks)
+            out += c;
+        else if (u == u'\n')
+            out += QStringLiteral("\\n");
+        else if (u == u'\r')
+            out += QStringLiteral("\\r");
+        else if (u == u'\t')
+            out += QStringLiteral("\\t");
+        else if (c.isPrint() || c.isSurrogate())
+            out += c;
+        else if (u < 0x100)
+            out += QStringLiteral("\\x%1").arg(unsigned(u), 2, 16, QLatin1Char('0'));
+        else
+            out += QStringLiteral("\\u%1").arg(unsigned(u), 4, 16, QLatin1Char('0'));
+    }
+    return out;
+}
+
 MsgResult showMessage(const QString &text, const QString &title, MsgIcon icon, MsgButtons buttons,
                       int defaultButton) {
-    MessageRequest request{text, title, icon, buttons, defaultButton};
+    MessageRequest request{printable(text, true), printable(title), icon, buttons, defaultButton};
     if (responder())
         return responder()(request);
-    std::fprintf(stderr, "[%s] %s\n", qPrintable(title), qPrintable(text));
+    std::fprintf(stderr, "[%s] %s\n", qPrintable(request.title), qPrintable(request.text));
     return defaultAnswer(request);
 }
 

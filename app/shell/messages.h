@@ -34,8 +34,16 @@ using MessageResponder = std::function<MsgResult(const MessageRequest &)>;
 // Replaces the responder; returns the previous one. An empty function removes it.
 MessageResponder setMessageResponder(MessageResponder responder);
 
+// Every text is shown through printable(text, true): a byte read from a file
+// never reaches the box raw.
 MsgResult showMessage(const QString &text, const QString &title, MsgIcon icon = MsgIcon::None,
                       MsgButtons buttons = MsgButtons::Ok, int defaultButton = 0);
+
+// `text` with every character that does not print (control characters, DEL,
+// the C1 controls, unassigned code points) written as an escape: "\t", "\r",
+// "\n", "\x1b", "\u200b". Values read from files go through it before they
+// are put into a message. With `keepLineBreaks`, "\n" stays a line break.
+QString printable(const QString &text, bool keepLineBreaks = false);
 
 // Shows a UserError: its title, its text, exclamation icon, OK.
 void reportError(const UserError &error);

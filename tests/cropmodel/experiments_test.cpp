@@ -1,6 +1,7 @@
 // SGEXP.DIR: record layout, fitting of the window's fields, append, replace
 // and delete through sgexp.dat.
 #include "cropmodel/experiments.h"
+#include "cropmodel/soils.h"
 #include "cropmodel/textfiles.h"
 #include "shell/usererror.h"
 #include "support/fixtures.h"
@@ -256,4 +257,26 @@ TEST(ExperimentDirectory, WeatherFileOfTheLastExperiment) {
     last.line1 = last.line1.left(50) + QString("../x.W96").leftJustified(12) + last.line1.mid(62);
     ReplaceExperiment(d.path(), last);
     EXPECT_THROW(WeatherFileName(d.path()), UserError);
+}
+
+// Blank lines at the end of SGEXP.DIR (an editor often leaves one) are not a
+// record: the list, the last experiment's files and an append see the same
+// experiments as without them.
+TEST(ExperimentDirectory, BlankLinesAtTheEndAreNotARecord) {
+    for (const QByteArray &tail :
+         {QByteArray("\r\n"), QByteArray("\r\n   \r\n\r\n"), QByteArray("\n")}) {
+        SCOPED_TRACE(tail.toStdString());
+        CeresDir d;
+        d.fill({"01", "02"});
+        putBytes(d.file(), bytesOf(d.file()) + tail);
+
+        EXPECT_EQ(d.codes(), (QStringList{"dadn9601", "dadn9602"}));
+        EXPECT_EQ(ReadExperiments(d.path()).size(), 2u);
+        EXPECT_EQ(WeatherFileName(d.path()), "DADN0306.W96");
+        EXPECT_EQ(InitialConditionsFileName(d.path()), "DADN9601.SG5");
+
+        AppendExperiment(d.path(), record("03"));
+        EXPECT_EQ(d.codes(), (QStringList{"dadn9601", "dadn9602", "dadn9603"}));
+        EXPECT_EQ(ReadExperiment(d.path(), "dadn9603").record.line3, record("03").line3);
+    }
 }

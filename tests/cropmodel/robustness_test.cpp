@@ -70,8 +70,12 @@ TEST(Robustness, ReadersSurviveEmptyShortAndGarbageFiles) {
             putBytes((inProgram ? prog : ceres) + name, content);
         }
         const QStringList lines = splitLines(content);
+        // Blank lines at the end of SGEXP.DIR are not records.
+        qsizetype recordLines = lines.size();
+        while (recordLines > 0 && lines[recordLines - 1].trimmed().isEmpty())
+            --recordLines;
         EXPECT_TRUE(
-            survives([&] { EXPECT_EQ(ReadExperimentList(ceres).size(), (lines.size() + 2) / 3); }));
+            survives([&] { EXPECT_EQ(ReadExperimentList(ceres).size(), (recordLines + 2) / 3); }));
         EXPECT_TRUE(survives([&] { ReadExperiment(ceres, "dadn9601"); }));
         EXPECT_TRUE(survives([&] { WriteInitialConditions(prog, ceres, 1); }));
         EXPECT_TRUE(survives([&] { DeleteExperiment(ceres, "zzzz9999"); }));

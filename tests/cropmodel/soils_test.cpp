@@ -10,6 +10,8 @@
 #include "printing.h"
 
 #include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 using namespace zarn;
@@ -100,6 +102,35 @@ TEST(SoilCatalogue, FailuresLeaveTheDatabaseAsItWas) {
     EXPECT_THROW(WriteSoilProfile(s.bundle.path(), s.bundle.ceresPath(), 1),
                  UserError); // not loaded
     EXPECT_THROW(WriteSoilProfile(s.bundle.path(), s.bundle.ceresPath() + "gone/", 7), UserError);
+}
+
+// A load that fails after the old rows were deleted (here: a layer field the
+// table lacks) keeps every old row: the load is one transaction.
+TEST(SoilCatalogue, ALoadThatFailsPartWayKeepsEveryOldRow) {
+    TestSoils s;
+    const QString soils = s.bundle.file("Soils.mdb");
+    auto rows = [&soils](const char *table) {
+        db::Database db = db::Database::open(soils);
+        return db.openDynaset(table).recordCount();
+    };
+    {
+        db::Database db = db::Database::open(soils);
+        QSqlQuery q(db.connection());
+        ASSERT_TRUE(q.exec("ALTER TABLE SoilLayers DROP COLUMN UK2"))
+            << q.lastError().text().toStdString();
+    }
+    const auto soilRows = rows("Soil"), layerRows = rows("SoilLayers");
+    ASSERT_GT(soilRows, 0);
+    ASSERT_GT(layerRows, 0);
+    try {
+        LoadSoilCatalogue(s.bundle.path());
+        ADD_FAILURE() << "no error";
+    } catch (const UserError &e) {
+        EXPECT_TRUE(e.text().contains("UK2")) << e.text().toStdString();
+    }
+    EXPECT_EQ(rows("Soil"), soilRows);
+    EXPECT_EQ(rows("SoilLayers"), layerRows);
+    EXPECT_EQ(SoilProfileLines(s.bundle.path(), 9).size(), 3);
 }
 
 TEST(InitialConditions, FirstLineKeptLayersAndEndLine) {

@@ -10,6 +10,11 @@
 
 #include "support/fixtures.h"
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 using namespace zarn;
@@ -106,22 +111,124 @@ TEST(TextFiles, DeletesByPatternInAnyCase) {
     QStringList left = QDir(d.path()).entryList(QDir::Files, QDir::Name);
     EXPECT_EQ(left, (QStringList{"OUT1.SGX", "OUT12.SG", "keep.sg"}));
     EXPECT_EQ(deleteMatching(d.path(), "out?.sg"), 0);
+    // An output that is a directory cannot be deleted: said, not skipped.
+    QDir(d.path()).mkdir("OUT3.SG");
+    try {
+        deleteMatching(d.path(), "out?.sg");
+        ADD_FAILURE() << "no error";
+    } catch (const UserError &e) {
+        EXPECT_TRUE(e.text().contains("OUT3.SG")) << e.text().toStdString();
+    }
+    QDir(d.path()).rmdir("OUT3.SG");
     removeFile(d.path(), "KEEP.SG");
     removeFile(d.path(), "not-there");
     EXPECT_FALSE(QFile::exists(d.path() + "keep.sg"));
 }
 
-TEST(TextFiles, NamesFromFilesMustBePlain) {
+TEST(TextFiles, NamesFromFilesMustBePlainAndTheMessageSaysWhy) {
     EXPECT_EQ(checkedPlainName("SGIN9601.SG4", "SGEXP.DIR"), QString("SGIN9601.SG4"));
     EXPECT_EQ(checkedPlainName(" init.sg4   ", "SGEXP.DIR"), QString("init.sg4"));
-    for (const char *bad : {"", "    ", "../x.sg4", "..", "a/b", "a\\b", "C:x", "x..y"}) {
+    const struct {
+        QString name;
+        const char *why;
+    } bad[] = {
+        {"", "is empty"},
+        {"    ", "is empty"},
+        {"../x.sg4", "leads out of the crop-model directory"},
+        {"..", "leads out of the crop-model directory"},
+        {"a/../../b", "leads out of the crop-model directory"},
+        {"/etc/passwd", "is a full path"},
+        {"\\server\\x", "is a full path"},
+        {"C:x", "is a full path"},
+        {"a/b", "names a file in another directory"},
+        {"a\\b", "names a file in another directory"},
+        {".", "names the directory itself"},
+        {"x..y", "contains \"..\""},
+        {"ab:c", "contains \":\""},
+        {QString("x") + QChar(0) + "y", "contains a zero character"},
+    };
+    for (const auto &c : bad) {
+        SCOPED_TRACE(c.name.toStdString());
         try {
-            checkedPlainName(bad, "SGEXP.DIR");
-            ADD_FAILURE() << "accepted " << bad;
+            checkedPlainName(c.name, "SGEXP.DIR");
+            ADD_FAILURE() << "accepted";
         } catch (const UserError &e) {
-            EXPECT_TRUE(e.text().contains("SGEXP.DIR"));
+            EXPECT_TRUE(e.text().contains("SGEXP.DIR")) << e.text().toStdString();
+            EXPECT_TRUE(e.text().contains(c.why)) << e.text().toStdString();
+            EXPECT_FALSE(e.text().contains("names a directory")) << e.text().toStdString();
         }
     }
+    // A control byte in the name is shown as an escape.
+    try {
+        checkedPlainName(QString::fromLatin1("../\x1b[31mred"), "SGEXP.DIR");
+        ADD_FAILURE() << "accepted";
+    } catch (const UserError &e) {
+        EXPECT_TRUE(e.text().contains("\"../\\x1b[31mred\"")) << e.text().toStdString();
+    }
+}
+
+// A symbolic link in the crop-model directory is followed only to a file in
+// that same directory.
+TEST(TextFiles, ALinkOutOfTheDirectoryIsNeitherReadNorWritten) {
+    Dir d, elsewhere;
+    putBytes(elsewhere.path() + "precious.txt", "outside\r\n");
+    putBytes(d.path() + "inside.txt", "inside\r\n");
+    ASSERT_TRUE(QFile::link(elsewhere.path() + "precious.txt", d.path() + "out.sg4"));
+    ASSERT_TRUE(QFile::link(d.path() + "inside.txt", d.path() + "in.sg4"));
+    ASSERT_TRUE(QFile::link(d.path() + "gone.txt", d.path() + "dangling.sg4"));
+
+    for (const char *link : {"out.sg4", "dangling.sg4"}) {
+        SCOPED_TRACE(link);
+        try {
+            writeLines(d.path(), link, {"new"}, "writing the initial-conditions file");
+            ADD_FAILURE() << "written through the link";
+        } catch (const UserError &e) {
+            EXPECT_TRUE(e.text().contains(link)) << e.text().toStdString();
+            EXPECT_TRUE(e.text().contains("is a link to")) << e.text().toStdString();
+        }
+        EXPECT_THROW(readLines(d.path(), link), UserError);
+    }
+    EXPECT_EQ(bytesOf(elsewhere.path() + "precious.txt"), QByteArray("outside\r\n"));
+    EXPECT_FALSE(QFile::exists(d.path() + "gone.txt"));
+
+    // A link to a file beside it is used.
+    EXPECT_EQ(readLines(d.path(), "in.sg4"), QStringList{"inside"});
+    writeLines(d.path(), "in.sg4", {"changed"});
+    EXPECT_EQ(bytesOf(d.path() + "inside.txt"), QByteArray("changed\r\n"));
+}
+
+// With the disk full or a file-size limit reached the rewrite fails: the old
+// file stays whole and the failure is reported, never a short file in its place.
+TEST(TextFiles, AWriteCutShortByAFileSizeLimitLeavesTheOldFile) {
+    Dir d;
+    const QByteArray old = "old experiment directory\r\n";
+    putBytes(d.path() + "SGEXP.DIR", old);
+    QStringList lines;
+    for (int i = 0; i < 50; ++i)
+        lines << QString("line %1 of the new content").arg(i);
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // In the child only: writes beyond 64 bytes fail with EFBIG instead of
+        // ending the process.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{64, 64};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        int status = 3; // no error reported
+        try {
+            writeLines(d.path(), "SGEXP.DIR", lines, "writing the experiment directory");
+        } catch (const UserError &e) {
+            status = e.text().contains("SGEXP.DIR") && e.title() == kFileErrorTitle ? 0 : 4;
+        }
+        _exit(status);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "3: the failed write was reported as success";
+    EXPECT_EQ(bytesOf(d.path() + "SGEXP.DIR"), old);
+    EXPECT_EQ(QDir(d.path()).entryList(QDir::Files), QStringList{"SGEXP.DIR"});
 }
 
 TEST(TextFiles, ColumnsAreCutShort) {

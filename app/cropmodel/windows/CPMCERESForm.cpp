@@ -3,13 +3,25 @@
 #include "cropmodel/modelrun.h"
 #include "shell/messages.h"
 #include "shell/sharedstate.h"
+#include "shell/windows/routes.h"
 #include "shell/windows/widgets3d.h"
 #include "shell/windows/windowregistry.h"
 
 namespace zarn {
 
+namespace {
+
+// Buttons that open another window.
+const Route kRoutes[] = {
+    {"CPMCERESModifyBtn", "CERESModifyForm"},
+    {"CPMCERESOutputbtn", "CPMCERESOutputForm"},
+};
+
+} // namespace
+
 CPMCERESForm::CPMCERESForm() {
     ui.setupUi(this);
+    connectRoutes(this, kRoutes);
 }
 
 void CPMCERESForm::load() {
@@ -23,6 +35,9 @@ void CPMCERESForm::on_CERESRunBtn_clicked() {
     // during the wait), so nothing below touches it.
     guarded([] {
         const cropmodel::ModelRunReport report = cropmodel::runCropModel(shared());
+        // A model stopped by the user on leaving the program has no result to show.
+        if (report.stopped)
+            return;
         // The run-result window reads this run's yield when it loads; one still
         // open from an earlier run is replaced, so every run is read.
         cropmodel::setPendingRunReport(report);
@@ -30,14 +45,6 @@ void CPMCERESForm::on_CERESRunBtn_clicked() {
         WindowRegistry::show(QStringLiteral("CERESRunForm"));
         cropmodel::takePendingRunReport();
     });
-}
-
-void CPMCERESForm::on_CPMCERESModifyBtn_clicked() {
-    WindowRegistry::show(QStringLiteral("CERESModifyForm"));
-}
-
-void CPMCERESForm::on_CPMCERESOutputbtn_clicked() {
-    WindowRegistry::show(QStringLiteral("CPMCERESOutputForm"));
 }
 
 void CPMCERESForm::on_CPMCERESExitButton_clicked() {

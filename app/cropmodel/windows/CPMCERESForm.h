@@ -16,8 +16,6 @@ public:
 
 private slots:
     void on_CERESRunBtn_clicked();
-    void on_CPMCERESModifyBtn_clicked();
-    void on_CPMCERESOutputbtn_clicked();
     void on_CPMCERESExitButton_clicked();
 };
 

@@ -1,31 +1,24 @@
 #include "cropmodel/windows/CPMCERESOutputForm.h"
 
+#include "shell/windows/routes.h"
 #include "shell/windows/windowregistry.h"
 
 namespace zarn {
 
+namespace {
+
+// Each model output file's button and its output window.
+const Route kRoutes[] = {
+    {"CERESOut1Button", "CeresOut1Form"}, {"CERESOut2Button", "CeresOut2Form"},
+    {"CERESOut3Button", "CeresOut3Form"}, {"CERESOut4Button", "CeresOut4Form"},
+    {"CERESOut5Button", "CeresOut5Form"},
+};
+
+} // namespace
+
 CPMCERESOutputForm::CPMCERESOutputForm() {
     ui.setupUi(this);
-}
-
-void CPMCERESOutputForm::on_CERESOut1Button_clicked() {
-    WindowRegistry::show(QStringLiteral("CeresOut1Form"));
-}
-
-void CPMCERESOutputForm::on_CERESOut2Button_clicked() {
-    WindowRegistry::show(QStringLiteral("CeresOut2Form"));
-}
-
-void CPMCERESOutputForm::on_CERESOut3Button_clicked() {
-    WindowRegistry::show(QStringLiteral("CeresOut3Form"));
-}
-
-void CPMCERESOutputForm::on_CERESOut4Button_clicked() {
-    WindowRegistry::show(QStringLiteral("CeresOut4Form"));
-}
-
-void CPMCERESOutputForm::on_CERESOut5Button_clicked() {
-    WindowRegistry::show(QStringLiteral("CeresOut5Form"));
+    connectRoutes(this, kRoutes);
 }
 
 void CPMCERESOutputForm::on_CPMCERESOutputExitButton_clicked() {

@@ -14,11 +14,6 @@ public:
     Ui::CPMCERESOutputForm ui;
 
 private slots:
-    void on_CERESOut1Button_clicked();
-    void on_CERESOut2Button_clicked();
-    void on_CERESOut3Button_clicked();
-    void on_CERESOut4Button_clicked();
-    void on_CERESOut5Button_clicked();
     void on_CPMCERESOutputExitButton_clicked();
 };
 

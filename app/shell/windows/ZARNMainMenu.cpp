@@ -4,6 +4,7 @@
 #include "shell/sharedstate.h"
 #include "shell/startup.h"
 #include "shell/windows/program.h"
+#include "shell/windows/routes.h"
 #include "shell/windows/windowregistry.h"
 
 #include <QDate>
@@ -13,6 +14,12 @@
 namespace zarn {
 
 namespace {
+
+// Buttons that open another window.
+const Route kRoutes[] = {
+    {"zarnMainMenuHelpButton", "zarnMainMenuHelpForm"},
+    {"zarnMainMenuContactButton", "zarnMainMenuContactsForm"},
+};
 
 const char *const kCredits = "Co-ordinator:  Dr. Helena Marsk\n"
                              "    Tel. +44 1632 960 411   h.marsk@tarnwick.example\n"
@@ -49,6 +56,7 @@ QPixmap sorghumPicture(QSize size) {
 
 ZARNMainMenu::ZARNMainMenu() {
     ui.setupUi(this);
+    connectRoutes(this, kRoutes);
     ui.zarnMainMenuCreditText->setPlainText(QString::fromUtf8(kCredits));
     ui.Image1->setPixmap(sorghumPicture(ui.Image1->size()));
 }
@@ -85,14 +93,6 @@ void ZARNMainMenu::on_zarnMainMenuOKButton_clicked() {
 
 void ZARNMainMenu::on_zarnMainMenuExitButton_clicked() {
     endProgram(0);
-}
-
-void ZARNMainMenu::on_zarnMainMenuHelpButton_clicked() {
-    WindowRegistry::show(QStringLiteral("zarnMainMenuHelpForm"));
-}
-
-void ZARNMainMenu::on_zarnMainMenuContactButton_clicked() {
-    WindowRegistry::show(QStringLiteral("zarnMainMenuContactsForm"));
 }
 
 ZARN_REGISTER_WINDOW(ZARNMainMenu)

@@ -17,8 +17,6 @@ private slots:
     void on_ZARNMMWizardButton_clicked();
     void on_zarnMainMenuOKButton_clicked();
     void on_zarnMainMenuExitButton_clicked();
-    void on_zarnMainMenuHelpButton_clicked();
-    void on_zarnMainMenuContactButton_clicked();
 };
 
 } // namespace zarn

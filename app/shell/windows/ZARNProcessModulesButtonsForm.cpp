@@ -1,12 +1,34 @@
 #include "shell/windows/ZARNProcessModulesButtonsForm.h"
 
+#include "shell/windows/routes.h"
 #include "shell/windows/widgets3d.h"
 #include "shell/windows/windowregistry.h"
 
 namespace zarn {
 
+namespace {
+
+// Each module button and the window it opens. "Process Energy" has no window
+// of its own here.
+const Route kRoutes[] = {
+    {"zarnPMCropInputsButton", "zarnModCropForm"},
+    {"zarnPMHarvestButton", "zarnHarv"},
+    {"ZARNPMLoadingButton", "zarnModLoad"},
+    {"ZARNPMTransportButton", "zarnModTransportForm"},
+    {"ZARNPMUnloadingButton", "zarnModUnloadForm"},
+    {"ZARNPMStorageButton", "zarnModStorageForm"},
+    {"ZARNPMJuiceButton", "zarnModJuiceExtractForm"},
+    {"ZARNPMFermentationButton", "zarnModFermentationForm"},
+    {"ZARNPMElectricityButton", "zarnModElecProdForm"},
+    {"ZARNPMBiogasButton", "zarnModBioGasForm"},
+    {"ZARNPMCalcButton", "zarnCalcValues"},
+};
+
+} // namespace
+
 ZARNProcessModulesButtonsForm::ZARNProcessModulesButtonsForm() {
     ui.setupUi(this);
+    connectRoutes(this, kRoutes);
 }
 
 void ZARNProcessModulesButtonsForm::load() {
@@ -21,41 +43,6 @@ void ZARNProcessModulesButtonsForm::on_APMExitButton_clicked() {
     if (QWidget *main = WindowRegistry::find(QStringLiteral("ZARNMainProcessingMenuForm")))
         if (auto *setup = main->findChild<OptionButton3D *>(QStringLiteral("ZarnProcessModButton")))
             setup->setUnselected();
-}
-
-// "Process Energy" has no window of its own here; the other modules open theirs.
-void ZARNProcessModulesButtonsForm::on_zarnPMCropInputsButton_clicked() {
-    WindowRegistry::show(QStringLiteral("zarnModCropForm"));
-}
-void ZARNProcessModulesButtonsForm::on_zarnPMHarvestButton_clicked() {
-    WindowRegistry::show(QStringLiteral("zarnHarv"));
-}
-void ZARNProcessModulesButtonsForm::on_ZARNPMLoadingButton_clicked() {
-    WindowRegistry::show(QStringLiteral("zarnModLoad"));
-}
-void ZARNProcessModulesButtonsForm::on_ZARNPMTransportButton_clicked() {
-    WindowRegistry::show(QStringLiteral("zarnModTransportForm"));
-}
-void ZARNProcessModulesButtonsForm::on_ZARNPMUnloadingButton_clicked() {
-    WindowRegistry::show(QStringLiteral("zarnModUnloadForm"));
-}
-void ZARNProcessModulesButtonsForm::on_ZARNPMStorageButton_clicked() {
-    WindowRegistry::show(QStringLiteral("zarnModStorageForm"));
-}
-void ZARNProcessModulesButtonsForm::on_ZARNPMJuiceButton_clicked() {
-    WindowRegistry::show(QStringLiteral("zarnModJuiceExtractForm"));
-}
-void ZARNProcessModulesButtonsForm::on_ZARNPMFermentationButton_clicked() {
-    WindowRegistry::show(QStringLiteral("zarnModFermentationForm"));
-}
-void ZARNProcessModulesButtonsForm::on_ZARNPMElectricityButton_clicked() {
-    WindowRegistry::show(QStringLiteral("zarnModElecProdForm"));
-}
-void ZARNProcessModulesButtonsForm::on_ZARNPMBiogasButton_clicked() {
-    WindowRegistry::show(QStringLiteral("zarnModBioGasForm"));
-}
-void ZARNProcessModulesButtonsForm::on_ZARNPMCalcButton_clicked() {
-    WindowRegistry::show(QStringLiteral("zarnCalcValues"));
 }
 
 ZARN_REGISTER_WINDOW(ZARNProcessModulesButtonsForm)

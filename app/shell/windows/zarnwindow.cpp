@@ -12,11 +12,13 @@ ZarnWindow::ZarnWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
 }
 
 void ZarnWindow::closeEvent(QCloseEvent *event) {
-    QWidget::closeEvent(event);
-    if (event->isAccepted()) {
-        WindowRegistry::forget(this);
-        endProgramIfNoWindowLeft();
+    if (!mayCloseWindow(this)) {
+        event->ignore();
+        return;
     }
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        WindowRegistry::forget(this);
 }
 
 ZarnMainWindow::ZarnMainWindow(QWidget *parent) : QMainWindow(parent) {
@@ -24,11 +26,13 @@ ZarnMainWindow::ZarnMainWindow(QWidget *parent) : QMainWindow(parent) {
 }
 
 void ZarnMainWindow::closeEvent(QCloseEvent *event) {
-    QMainWindow::closeEvent(event);
-    if (event->isAccepted()) {
-        WindowRegistry::forget(this);
-        endProgramIfNoWindowLeft();
+    if (!mayCloseWindow(this)) {
+        event->ignore();
+        return;
     }
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        WindowRegistry::forget(this);
 }
 
 } // namespace zarn

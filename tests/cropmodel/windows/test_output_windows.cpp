@@ -48,5 +48,36 @@ TEST_F(OutputWindows, AMissingFileGivesAMessageAndAnEmptyWindow) {
         EXPECT_EQ(text("CeresOut2Form", field), "") << field;
 }
 
+// One class serves the five windows; each keeps its name, its title, its
+// controls' names and the buttons that close it.
+TEST_F(OutputWindows, EachWindowKeepsItsNameControlsAndClosingButtons) {
+    for (int n = 1; n <= 5; ++n)
+        writeCrLf(ceres() + QString("OUT%1.SG").arg(n), {QString("output %1").arg(n)});
+    for (int n = 1; n <= 5; ++n) {
+        SCOPED_TRACE(n);
+        const QString name = QString("CeresOut%1Form").arg(n);
+        const QString stem = QString("CeresOut%1").arg(n);
+        QStringList closers;
+        if (n < 5)
+            closers = QStringList{"OKButton", "CancelButton"};
+        else
+            closers = QStringList{"ExitButton"};
+        for (const QString &closer : closers) {
+            QWidget *w = WindowRegistry::show(name);
+            ASSERT_NE(w, nullptr);
+            EXPECT_EQ(w->objectName(), name);
+            EXPECT_EQ(w->windowTitle(), QString("Analyse Ceres Output File OUT%1.SG").arg(n));
+            EXPECT_EQ(listed(name, stem + "List"), QStringList{QString("output %1").arg(n)});
+            const bool hasScan = n < 5;
+            for (const char *part : {"Yield", "Maturity", "Sowing"})
+                EXPECT_EQ(control<QLineEdit>(name, stem + part) != nullptr, hasScan) << part;
+            click(name, stem + closer);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            EXPECT_FALSE(isOpen(name)) << closer.toStdString();
+        }
+    }
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
 } // namespace
 } // namespace zarn::test

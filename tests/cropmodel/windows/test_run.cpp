@@ -3,7 +3,9 @@
 #include "test_run_support.h"
 
 #include "cropmodel/printing.h"
+#include "shell/windows/program.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 namespace zarn::test {
@@ -244,6 +246,85 @@ TEST_F(ModelRun, TheYieldIsReadOnlyFromAMaturityRowStartingInColumnsTenToTwenty)
         EXPECT_FLOAT_EQ(shared().gYieldList[0], c.yield);
         EXPECT_FLOAT_EQ(shared().gCropYield, c.found ? c.yield : 7.5f);
     }
+}
+
+// A yield is counted only from an OUT1.SG this run wrote, and only when the
+// model ended well.
+TEST_F(ModelRun, AModelThatEndsWithAnErrorCountsNoYieldEvenWithAnOutput) {
+    modelOutputs("OUT1.SG", out1Lines("1523.0"));
+    modelConfig({"exit=3", "stderr=sorghum: cannot remove the output of an earlier run"});
+
+    runModel();
+
+    const MessageRequest *error = runErrorBox(m_boxes);
+    ASSERT_NE(error, nullptr);
+    EXPECT_TRUE(error->text.contains("exit status 3")) << error->text.toStdString();
+    EXPECT_TRUE(error->text.contains("cannot remove the output")) << error->text.toStdString();
+    EXPECT_TRUE(cropManagementOpened(m_boxes));
+    EXPECT_EQ(shared().gYieldCount, 0);
+    EXPECT_EQ(shared().gYieldList[0], 0.0f);
+}
+
+TEST_F(ModelRun, AnOldOutputThatCannotBeDeletedStopsTheRunBeforeTheModelStarts) {
+    modelOutputs("OUT1.SG", out1Lines("1523.0"));
+    writeCrLf(ceres() + "OUT1.SG", out1Lines("999.0")); // the earlier run's
+    ASSERT_TRUE(QDir(ceres()).mkdir("OUT2.SG"));        // cannot be deleted
+
+    runModel();
+
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    const MessageRequest &box = m_boxes.shown()[0];
+    EXPECT_EQ(box.title, kRunErrorTitle);
+    EXPECT_TRUE(box.text.contains(ceres() + "OUT2.SG")) << box.text.toStdString();
+    EXPECT_TRUE(modelStarts().isEmpty()) << "the model was started";
+    EXPECT_FALSE(isOpen("CERESRunForm"));
+    EXPECT_EQ(shared().gCeresRunCount, 0);
+    EXPECT_EQ(shared().gYieldCount, 0);
+    EXPECT_EQ(QDir::currentPath() + "/", m_bundle->path());
+}
+
+// Leaving the program while the model runs asks whether to stop it: "No"
+// keeps both, "Yes" ends the model (no yield) and lets the program end.
+TEST_F(ModelRun, LeavingDuringARunAsksWhetherToStopTheModel) {
+    modelOutputs("OUT1.SG", out1Lines("1000"));
+    modelConfig({"sleep_ms=60000"});
+    WindowRegistry::show("CPMCERESForm");
+    const int endsBefore = programEndRequests();
+
+    bool stillRunningAfterNo = false, windowKeptAfterNo = false, exitRefused = false;
+    QTimer::singleShot(300, [&] {
+        // "Exit" of the main menu, answered "No".
+        m_boxes.answer(MsgResult::No);
+        exitRefused = !endProgram(0);
+        // Closing the last window, answered "No".
+        m_boxes.answer(MsgResult::No);
+        WindowRegistry::find("CPMCERESForm")->close();
+        stillRunningAfterNo = cropmodel::modelIsRunning();
+        windowKeptAfterNo = isOpen("CPMCERESForm");
+        // Closing it again, answered "Yes".
+        m_boxes.answer(MsgResult::Yes);
+        WindowRegistry::find("CPMCERESForm")->close();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    runModel();
+
+    EXPECT_LT(clock.elapsed(), 30000) << "the model was not stopped";
+    EXPECT_TRUE(exitRefused);
+    EXPECT_TRUE(stillRunningAfterNo);
+    EXPECT_TRUE(windowKeptAfterNo);
+    EXPECT_FALSE(cropmodel::modelIsRunning());
+    EXPECT_FALSE(isOpen("CPMCERESForm"));
+    EXPECT_FALSE(isOpen("CERESRunForm"));
+    EXPECT_EQ(programEndRequests(), endsBefore);
+    int questions = 0;
+    for (const auto &r : m_boxes.shown())
+        questions +=
+            r.text == QString::fromUtf8(kStopModelQuestion) && r.buttons == MsgButtons::YesNo;
+    EXPECT_EQ(questions, 3);
+    EXPECT_FALSE(m_boxes.sawText(kRunEndedText));
+    EXPECT_EQ(shared().gYieldCount, 0);
+    EXPECT_FALSE(QFile::exists(ceres() + "OUT1.SG")) << "the model wrote its outputs";
 }
 
 } // namespace

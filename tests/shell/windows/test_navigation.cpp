@@ -4,6 +4,9 @@
 
 #include "shell/windows/widgets3d.h"
 
+#include <QApplication>
+#include <QTimer>
+
 using namespace zarn;
 using namespace zarn::test;
 
@@ -24,6 +27,10 @@ const Route kMainRoutes[] = {
     {"mnuLoadingModule", "zarnModLoad"},
     {"mnuTransportModule", "zarnModTransportForm"},
     {"mnuUnloadingModule", "zarnModUnloadForm"},
+    {"mnuStorageModule", "zarnModStorageForm"},
+    {"mnuJuiceExtractionModule", "zarnModJuiceExtractForm"},
+    {"mnuProcessEnergyModule", "zarnModProcessEnergyForm"},
+    {"mnuFermentationModule", "zarnModFermentationForm"},
     {"mnuElectricityModule", "zarnModElecProdForm"},
     {"mnuBiogasModule", "zarnModBioGasForm"},
     {"ZarnCalculateButton", "zarnCalculationForm"},
@@ -53,9 +60,16 @@ const Route kMainRoutes[] = {
     {"ResJobButton", "ResJob"},
     {"mnuOccupations", "ResJob"},
     {"ResInstituteButton", "ResInstituteForm"},
+    {"mnuInstitute", "ResInstituteForm"},
     {"ResSiteButton", "ResSiteForm"},
+    {"mnuSite", "ResSiteForm"},
     {"Option3D16", "ceresoil"},
+    {"mnuSoilProfiles", "ceresoil"},
+    {"mnuSoilInitial", "ceresinit"},
     {"ResWeatherButton", "CeresWInInitialForm"},
+    {"mnuWeatherImport", "CeresWInInitialForm"},
+    {"mnuWeatherInput", "CeresWInForm"},
+    {"mnuWeatherSelect", "CeresWInSelect"},
     {"CPMCERESButton", "CPMCERESForm"},
     {"mnuModifyCropManagement", "CERESInCropManageForm"},
     {"mnuModifyInitialSoil", "ceresinit"},
@@ -84,6 +98,63 @@ const Route kSetupRoutes[] = {
     {"ZARNPMElectricityButton", "zarnModElecProdForm"},
     {"ZARNPMBiogasButton", "zarnModBioGasForm"},
     {"ZARNPMCalcButton", "zarnCalcValues"},
+};
+
+// The legacy frame's menu entries.
+const Route kFrameRoutes[] = {
+    {"mdiCalculate", "zarnCalculationForm"},
+    {"mdiReports", "zarnReportOfYields"},
+    {"mdiDefaults", "ZarnDefaultForm"},
+    {"mdiCropInputs", "zarnModCropForm"},
+    {"mdiHarvestModule", "zarnHarv"},
+    {"mdiLoadingModule", "zarnModLoad"},
+    {"mdiTransportModule", "zarnModTransportForm"},
+    {"mdiUnloadingModule", "zarnModUnloadForm"},
+    {"mdiStorageModule", "zarnModStorageForm"},
+    {"mdiJuiceExtractionModule", "zarnModJuiceExtractForm"},
+    {"mdiProcessEnergyModule", "zarnModProcessEnergyForm"},
+    {"mdiFermentationModule", "zarnModFermentationForm"},
+    {"mdiElectricityModule", "zarnModElecProdForm"},
+    {"mdiBiogasModule", "zarnModBioGasForm"},
+    {"mdiVariety", "resVarietyForm"},
+    {"mdiCropManagement", "ResCropManagementForm"},
+    {"mdiHarvestResource", "Harv"},
+    {"mdiLoading", "ResLoad"},
+    {"mdiTransport", "ResTransForm"},
+    {"mdiUnloading", "ResUnlod"},
+    {"mdiMillCrushing", "ResCrushing"},
+    {"mdiJuiceEnergy", "ResJuiceExtForm"},
+    {"mdiEnergy", "ResEnergyForm"},
+    {"mdiEnergyConversions", "ResEnergyConversionForm"},
+    {"mdiOccupations", "ResJob"},
+    {"mdiInstitute", "ResInstituteForm"},
+    {"mdiSite", "ResSiteForm"},
+    {"mdiWeatherInput", "CeresWInForm"},
+    {"mdiModifyCropManagement", "CERESInCropManageForm"},
+    {"mdiModifyInitialSoil", "ceresinit"},
+    {"mdiModifyWeather", "CeresWInSelect"},
+    {"mdiModifyLeafData", "CeresInLeafForm"},
+    {"mdiModifySGEXP", "CeresInSGEXPForm"},
+    {"mdiRun", "CERESRunForm"},
+    {"mdiTest", "ResEquipment"},
+    {"mdiAnalyseOut1", "CeresOut1Form"},
+    {"mdiAnalyseOut2", "CeresOut2Form"},
+    {"mdiAnalyseOut3", "CeresOut3Form"},
+    {"mdiAnalyseOut4", "CeresOut4Form"},
+    {"mdiAnalyseOut5", "CeresOut5Form"},
+};
+
+// Buttons of the main menu, the model window and the output chooser.
+const std::pair<const char *, Route> kOtherRoutes[] = {
+    {"ZARNMainMenu", {"zarnMainMenuHelpButton", "zarnMainMenuHelpForm"}},
+    {"ZARNMainMenu", {"zarnMainMenuContactButton", "zarnMainMenuContactsForm"}},
+    {"CPMCERESForm", {"CPMCERESModifyBtn", "CERESModifyForm"}},
+    {"CPMCERESForm", {"CPMCERESOutputbtn", "CPMCERESOutputForm"}},
+    {"CPMCERESOutputForm", {"CERESOut1Button", "CeresOut1Form"}},
+    {"CPMCERESOutputForm", {"CERESOut2Button", "CeresOut2Form"}},
+    {"CPMCERESOutputForm", {"CERESOut3Button", "CeresOut3Form"}},
+    {"CPMCERESOutputForm", {"CERESOut4Button", "CeresOut4Form"}},
+    {"CPMCERESOutputForm", {"CERESOut5Button", "CeresOut5Form"}},
 };
 
 class NavigationTest : public ShellTest {
@@ -125,6 +196,16 @@ TEST_F(NavigationTest, ModelSetupButtonsOpenTheirWindows) {
     messages->clear();
     press("ZARNProcessModulesButtonsForm", "ZARNPMProcessEnergyButton");
     EXPECT_TRUE(messages->shown().empty()) << "Process Energy does nothing";
+}
+
+TEST_F(NavigationTest, LegacyFrameEntriesOpenTheirWindows) {
+    for (const Route &r : kFrameRoutes)
+        expectRoute("MDIForm1", r);
+}
+
+TEST_F(NavigationTest, OtherWindowsButtonsOpenTheirWindows) {
+    for (const auto &[from, r] : kOtherRoutes)
+        expectRoute(from, r);
 }
 
 TEST_F(NavigationTest, OtherCropModelsAreNotAvailable) {
@@ -227,4 +308,27 @@ TEST_F(NavigationTest, LegacyFrameExitOpensMainMenu) {
     press("MDIForm1", "mdiExit");
     EXPECT_FALSE(isOpen("MDIForm1"));
     EXPECT_TRUE(isOpen("ZARNMainMenu"));
+}
+
+// The program ends by Qt's last-window rule: a window that closes while
+// another opens in the same handler does not end it; closing the last one does.
+TEST_F(NavigationTest, ClosingTheLastWindowEndsTheProgram) {
+    QApplication::setQuitOnLastWindowClosed(true);
+    bool mainMenuOpenAfterExit = false;
+    QTimer::singleShot(0, [&] {
+        WindowRegistry::show("ZARNMainProcessingMenuForm");
+        press("ZARNMainProcessingMenuForm", "ExitButton");
+        QTimer::singleShot(200, [&] {
+            mainMenuOpenAfterExit = isOpen("ZARNMainMenu") && !isOpen("ZARNMainProcessingMenuForm");
+            WindowRegistry::close("ZARNMainMenu");
+        });
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(20000);
+    const int status = QApplication::exec();
+    QApplication::setQuitOnLastWindowClosed(false);
+    EXPECT_TRUE(mainMenuOpenAfterExit);
+    EXPECT_EQ(status, 0) << "the program did not end with its last window";
 }

@@ -5,8 +5,11 @@
 #include "cropmodel/soils.h"
 #include "shell/windows/program.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <functional>
 
 using namespace zarn;
@@ -209,4 +212,71 @@ TEST_F(ShellTest, MainMenuLoadRewritesInitialConditionsForDefaultSoil) {
     EXPECT_TRUE(rewritten.startsWith(firstLine));
     EXPECT_FALSE(rewritten.contains("left over"));
     EXPECT_EQ(rewritten, original) << "the bundled file is the one written for the default soil";
+}
+
+// A blank line at the end of SGEXP.DIR is not a fourth experiment: startup
+// rewrites the file the last real experiment names, with no message.
+TEST_F(ShellTest, StartupIgnoresBlankLinesAtTheEndOfTheExperimentDirectory) {
+    const QString dir = bundle->ceresPath() + "SGEXP.DIR";
+    putBytes(dir, bytesOf(dir) + "\r\n  \r\n");
+    loadStartupDefaults(bundle->path(), 2026);
+    const QString file =
+        bundle->ceresPath() + cropmodel::InitialConditionsFileName(shared().gCeresPath);
+    const QByteArray original = bytesOf(file);
+    putBytes(file, original.left(original.indexOf('\n') + 1) + "left over\r\n");
+
+    ASSERT_NE(WindowRegistry::show("ZARNMainMenu"), nullptr);
+    EXPECT_TRUE(messages->shown().empty()) << messages->shown()[0].text.toStdString();
+    EXPECT_EQ(bytesOf(file), original);
+}
+
+// An initial-conditions file that is a link to a file elsewhere is refused
+// with a message naming it; the file it leads to is never overwritten.
+TEST_F(ShellTest, StartupNeverWritesThroughALinkOutOfTheCropModelDirectory) {
+    loadStartupDefaults(bundle->path(), 2026);
+    const QString name = cropmodel::InitialConditionsFileName(shared().gCeresPath);
+    const QString file = bundle->ceresPath() + name;
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.path() + "/notes.txt";
+    putBytes(target, "someone else's file\n");
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QFile::link(target, file));
+
+    ASSERT_NE(WindowRegistry::show("ZARNMainMenu"), nullptr);
+    ASSERT_EQ(messages->shown().size(), 1u);
+    EXPECT_TRUE(messages->shown()[0].text.contains(name))
+        << messages->shown()[0].text.toStdString();
+    EXPECT_TRUE(messages->shown()[0].text.contains("is a link to"));
+    EXPECT_EQ(bytesOf(target), QByteArray("someone else's file\n"));
+    EXPECT_TRUE(QFileInfo(file).isSymLink());
+}
+
+// A Sorghum.mdb that is empty or a directory is reported as what it is.
+TEST_F(ShellTest, ADatabaseThatIsEmptyOrADirectoryIsNamedAsSuch) {
+    const struct {
+        const char *what;
+        std::function<void(const QString &)> make;
+        const char *says;
+    } cases[] = {
+        {"empty", [](const QString &db) { putBytes(db, QByteArray()); }, "is empty"},
+        {"directory",
+         [](const QString &db) {
+             ASSERT_TRUE(QFile::remove(db));
+             ASSERT_TRUE(QDir().mkdir(db));
+         },
+         "is a directory"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        TempBundle fresh;
+        c.make(fresh.file("Sorghum.mdb"));
+        try {
+            loadStartupDefaults(fresh.path(), 2026);
+            ADD_FAILURE() << "no error reported";
+        } catch (const UserError &e) {
+            EXPECT_TRUE(e.text().contains("Sorghum.mdb")) << e.text().toStdString();
+            EXPECT_TRUE(e.text().contains(c.says)) << e.text().toStdString();
+            EXPECT_FALSE(e.text().contains("does not exist")) << e.text().toStdString();
+        }
+    }
 }
