@@ -44,8 +44,8 @@ TEST_F(LookupTest, LastMatchWinsAndNoMatchGivesNothing) {
 
 TEST_F(LookupTest, MissingTableOrFieldNamesIt) {
     auto d = open();
-    for (const auto &[table, field, named] : {std::tuple{"NoTable", "Description", "NoTable"},
-                                              std::tuple{"Load", "NoField", "NoField"}}) {
+    for (const auto &[table, field, named] :
+         {std::tuple{"NoTable", "Description", "NoTable"}, std::tuple{"Load", "NoField", "NoField"}}) {
         try {
             db::lastMatch(d, QString::fromLatin1(table), QString::fromLatin1(field), 1);
             ADD_FAILURE() << table << "." << field << " was accepted";
