@@ -14,6 +14,14 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
+
+// Failures show texts as texts.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString &text, std::ostream *os) {
+    *os << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
 
 namespace zarn::test {
 

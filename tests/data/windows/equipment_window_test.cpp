@@ -57,9 +57,9 @@ TEST_F(EquipmentWindowTest, SaveAfterNewAppendsAndShowsTheStoredRecord) {
     const QStringList after = equipment();
     ASSERT_EQ(after.size(), before.size() + 1);
     EXPECT_EQ(after.mid(0, before.size()), before);
-    EXPECT_EQ(after.last(), "Self-Propelled Forage Ha|||||EUR|310|0|0|0");
+    EXPECT_EQ(after.last(), "Self-Propelled Forage Har||Greywater|||EUR|310|0|0|0");
     EXPECT_EQ(position("ResEquipment"), QStringLiteral("%1 of %1").arg(after.size()));
-    EXPECT_EQ(text("ResEquipment", "ResEquipName"), "Self-Propelled Forage Ha");
+    EXPECT_EQ(text("ResEquipment", "ResEquipName"), "Self-Propelled Forage Har");
     EXPECT_TRUE(WindowRegistry::find("ResEquipment")
                     ->findChild<QAbstractButton *>("RecordFirst")
                     ->isEnabled());
