@@ -101,4 +101,10 @@ CaptionField::CaptionField(QWidget *parent) : QLineEdit(parent) {
     setStyleSheet(QStringLiteral("background: transparent;"));
 }
 
+QSize CaptionField::sizeHint() const {
+    const QMargins m = textMargins() + contentsMargins();
+    return {fontMetrics().horizontalAdvance(text()) + m.left() + m.right() + 8,
+            QLineEdit::sizeHint().height()};
+}
+
 } // namespace zarn

@@ -53,6 +53,9 @@ class CaptionField : public QLineEdit {
     Q_OBJECT
 public:
     explicit CaptionField(QWidget *parent = nullptr);
+    // As wide as its caption, so a layout never cuts it.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 };
 
 } // namespace zarn
