@@ -39,8 +39,17 @@
 //   - Every message goes through the message service. When the table cannot
 //     be opened (missing file, table or field) load() says why and closes.
 //
-// Windows that write through code as well (the equipment window) use the
-// protected helpers: saveShown(), showStored(), setUnboundEntry().
+// Beyond the common buttons
+//   - A window with a load step of its own overrides load() and calls
+//     BoundForm::load() first; when the table could not be opened that has
+//     closed the window (model().isOpen() is false): return at once.
+//   - Fields that are not bound (a cost the design leaves unbound) are plain
+//     QLineEdits the frame does not touch.
+//   - Windows that also write through code (the equipment window) use the
+//     protected helpers: saveShown() before their own write, showStored()
+//     after it, setUnboundEntry() while the fields show something else.
+//   - model() is a db::TableModel: rowid(row), fieldIndex(name), ValueRole
+//     for the stored values as numbers.
 #include "data/tablemodel.h"
 #include "data/windows/boundwidgets.h"
 #include "shell/windows/zarnwindow.h"
