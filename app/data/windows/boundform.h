@@ -6,9 +6,9 @@
 //   1. Layout (.ui): the bound fields with their design names (QLineEdit,
 //      QPlainTextEdit, QComboBox or QCheckBox: whatever has a user property),
 //      the fixed captions as zarn::CaptionField, a zarn::RecordBar for the
-//      navigation bar (both promoted, header "data/windows/boundwidgets.h";
-//      the bar's caption is "Records" unless its "caption" property says
-//      otherwise) and the window's buttons.
+//      navigation bar, named <stem>RecordsData (both promoted, header
+//      "data/windows/boundwidgets.h"; the bar's caption is "Records" unless its "caption" property
+//      says otherwise) and the window's buttons.
 //   2. Class: derive from BoundForm; in the constructor call ui.setupUi(this)
 //      and then
 //          bind(QStringLiteral("Load"), ui.ResLoadRecordsData,
