@@ -33,6 +33,11 @@ inline constexpr int kSteamRatioUnits = 10;              // combustion slots ave
 inline const QString kEthanolDescription = QStringLiteral("Ethanol (anhydrous C2H5-OH)");
 inline const QString kElectricityDescription = QStringLiteral("Electricity");
 
+// The message that sends the user to run the crop model when its results
+// cannot be read.
+inline const QString kNoYieldDataText =
+    QStringLiteral("No Yield Data Available- You Must Run Crop Model First");
+
 // Pattern of the money amounts of the revenue panels (whole number, no separators).
 inline const QString kMoneyPattern = QStringLiteral("########");
 

@@ -19,9 +19,6 @@ using cropmodel::FormatNumber;
 using cropmodel::LeadingNumber;
 using processing::plainNumber;
 
-const QString zarnCalculationForm::kNoYieldText =
-    QStringLiteral("No Yield Data Available- You Must Run Crop Model First");
-
 namespace {
 
 QString databasePath() {
@@ -235,7 +232,8 @@ void zarnCalculationForm::showEthanolPerHectare() {
 // Shown when the crop model's results cannot be read: the main working window
 // with its crop models, so that the user runs the model first.
 void zarnCalculationForm::leadToCropModel() {
-    showMessage(kNoYieldText, QStringLiteral("Error"), MsgIcon::None, MsgButtons::Ok);
+    showMessage(processing::kNoYieldDataText, QStringLiteral("Error"), MsgIcon::None,
+                MsgButtons::Ok);
     QWidget *main = WindowRegistry::show(QStringLiteral("ZARNMainProcessingMenuForm"));
     if (!main)
         return;

@@ -25,9 +25,6 @@ public:
 
     Ui::zarnCalculationForm ui;
 
-    // Text of the message that leads the user to run the crop model.
-    static const QString kNoYieldText;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
