@@ -159,18 +159,17 @@ std::optional<double> findEnergyCost(const db::Database &db, const QString &desc
 }
 
 double steamBagasseRatioFromSlots(const db::Database &db) {
-    db::Cursor slotTable = db.openDynaset(QStringLiteral("SteamConfiguration"));
-    if (slotTable.recordCount() < kSteamRatioUnits)
+    const QString table = QStringLiteral("SteamConfiguration");
+    const std::vector<db::Record> units = db::firstRecords(db, table, kSteamRatioUnits);
+    if (static_cast<int>(units.size()) < kSteamRatioUnits)
         db::fail(QStringLiteral("The table %1 of %2 holds %3 records; the steam-to-bagasse "
                                 "ratio needs the %4 combustion slots")
-                     .arg(slotTable.table(), db.path())
-                     .arg(slotTable.recordCount())
+                     .arg(table, db.path())
+                     .arg(units.size())
                      .arg(kSteamRatioUnits));
     double sum = 0;
-    for (int k = 0; k < kSteamRatioUnits; ++k) {
-        slotTable.moveTo(k);
-        sum += slotTable.number(QStringLiteral("Efficiency1"));
-    }
+    for (const db::Record &unit : units)
+        sum += unit.number(QStringLiteral("Efficiency1"));
     return sum / kSteamRatioUnits;
 }
 
