@@ -56,8 +56,8 @@ TEST_F(TypicalUse, ModelRunCalculationAndEconomicsGiveABalance) {
     EXPECT_EQ(text(calc, "zarnCalcEnergy"), "$  13610");
     EXPECT_EQ(text(calc, "zarnCalcManpowerCost"), "$  21480");
     std::printf("typical use: yield %s odt/ha, %s l ethanol, %s MWh, gross %s, balance %s\n",
-                qPrintable(text(calc, "zarnCalcYieldTonnes")), qPrintable(text(calc, "zarnCalcEtOH")),
-                qPrintable(text(calc, "zarnCalcMWatt")),
+                qPrintable(text(calc, "zarnCalcYieldTonnes")),
+                qPrintable(text(calc, "zarnCalcEtOH")), qPrintable(text(calc, "zarnCalcMWatt")),
                 qPrintable(text(calc, "zarnCalcGrossRevLbl")),
                 qPrintable(text(calc, "zarnCalcBalanceLbl")));
 }
