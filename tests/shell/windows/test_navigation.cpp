@@ -193,6 +193,7 @@ TEST_F(NavigationTest, MainWorkingWindowEntriesOpenTheirWindows) {
 TEST_F(NavigationTest, ModelSetupButtonsOpenTheirWindows) {
     for (const Route &r : kSetupRoutes)
         expectRoute("ZARNProcessModulesButtonsForm", r);
+    WindowRegistry::show("ZARNProcessModulesButtonsForm");
     messages->clear();
     press("ZARNProcessModulesButtonsForm", "ZARNPMProcessEnergyButton");
     EXPECT_TRUE(messages->shown().empty()) << "Process Energy does nothing";
