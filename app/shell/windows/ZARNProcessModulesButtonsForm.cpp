@@ -23,7 +23,7 @@ void ZARNProcessModulesButtonsForm::on_APMExitButton_clicked() {
             setup->setUnselected();
 }
 
-// "Process Energy" has no window of its own here; the other modules open theirs.
+// Each module opens its window.
 void ZARNProcessModulesButtonsForm::on_zarnPMCropInputsButton_clicked() {
     WindowRegistry::show(QStringLiteral("zarnModCropForm"));
 }
@@ -44,6 +44,9 @@ void ZARNProcessModulesButtonsForm::on_ZARNPMStorageButton_clicked() {
 }
 void ZARNProcessModulesButtonsForm::on_ZARNPMJuiceButton_clicked() {
     WindowRegistry::show(QStringLiteral("zarnModJuiceExtractForm"));
+}
+void ZARNProcessModulesButtonsForm::on_ZARNPMProcessEnergyButton_clicked() {
+    WindowRegistry::show(QStringLiteral("zarnModProcessEnergyForm"));
 }
 void ZARNProcessModulesButtonsForm::on_ZARNPMFermentationButton_clicked() {
     WindowRegistry::show(QStringLiteral("zarnModFermentationForm"));

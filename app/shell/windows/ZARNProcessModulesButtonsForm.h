@@ -22,6 +22,7 @@ private slots:
     void on_ZARNPMUnloadingButton_clicked();
     void on_ZARNPMStorageButton_clicked();
     void on_ZARNPMJuiceButton_clicked();
+    void on_ZARNPMProcessEnergyButton_clicked();
     void on_ZARNPMFermentationButton_clicked();
     void on_ZARNPMElectricityButton_clicked();
     void on_ZARNPMBiogasButton_clicked();
