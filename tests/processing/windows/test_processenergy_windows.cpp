@@ -4,6 +4,7 @@
 
 #include <QFocusEvent>
 #include <QPalette>
+#include <QTest>
 
 namespace zarn::test {
 namespace {
@@ -49,6 +50,9 @@ TEST_F(ProcessEnergyWindows, CombustionConfigurationSavedIntoTheEnergiesColumn) 
     auto *list1 = control<QComboBox>(kSteam, "zarnModPEHPSGen1");
     EXPECT_EQ(list1->count(), 6) << "the catalogue's combustion units";
     EXPECT_EQ(list1->currentText(), "Spreader Stoker 15 t/h");
+    list1->setEditText("Typed Boiler");
+    QTest::keyClick(list1->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(list1->count(), 6) << "a typed name adds no unit";
 
     choose(kSteam, "zarnModPEHPSGen1", "HP Boiler 22 t/h 25 bar");
     choose(kSteam, "zarnModPEHPSGen2", "HP Boiler 26 t/h 32 bar");
