@@ -6,6 +6,7 @@
 #include "shell/usererror.h"
 #include "support/fixtures.h"
 
+#include <QSqlQuery>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -256,6 +257,27 @@ TEST_F(ConversionUnits, ShortTablesAndMissingUnitsAreRefusedWithoutWriting) {
                       dump("GasifierElectricConfiguration"),
                   before);
     }
+}
+
+TEST_F(ConversionUnits, AValueTheSavedTableRefusesLeavesItWhole) {
+    boiler(1, "Bagasse", 10, 22);
+    {
+        // A rate stored as text by another program: the saved table refuses it.
+        auto d = open();
+        QSqlQuery q(d.connection());
+        ASSERT_TRUE(
+            q.exec("UPDATE SteamConfiguration SET EnergyOutput1Rate = 'lots' "
+                   "WHERE rowid = (SELECT rowid FROM SteamConfiguration LIMIT 1 OFFSET 1)"));
+    }
+    const QStringList before = dump("SteamElectricConfiguration");
+    try {
+        saveCombustionConfiguration(open(), 2);
+        ADD_FAILURE() << "no message";
+    } catch (const UserError &e) {
+        EXPECT_TRUE(e.text().contains("EnergyOutput1Rate")) << e.text().toStdString();
+        EXPECT_TRUE(e.text().contains("lots")) << e.text().toStdString();
+    }
+    EXPECT_EQ(dump("SteamElectricConfiguration"), before) << "record 1 was not written alone";
 }
 
 TEST_F(ConversionUnits, QuantityShowsThatManyUnitLists) {
