@@ -8,8 +8,7 @@ namespace zarn {
 
 namespace {
 
-// Each module button and the window it opens. "Process Energy" has no window
-// of its own here.
+// Each module button and the window it opens.
 const Route kRoutes[] = {
     {"zarnPMCropInputsButton", "zarnModCropForm"},
     {"zarnPMHarvestButton", "zarnHarv"},
@@ -18,6 +17,7 @@ const Route kRoutes[] = {
     {"ZARNPMUnloadingButton", "zarnModUnloadForm"},
     {"ZARNPMStorageButton", "zarnModStorageForm"},
     {"ZARNPMJuiceButton", "zarnModJuiceExtractForm"},
+    {"ZARNPMProcessEnergyButton", "zarnModProcessEnergyForm"},
     {"ZARNPMFermentationButton", "zarnModFermentationForm"},
     {"ZARNPMElectricityButton", "zarnModElecProdForm"},
     {"ZARNPMBiogasButton", "zarnModBioGasForm"},

@@ -1,0 +1,77 @@
+#include "processing/windows/zarnModProcessEnergyForm.h"
+
+#include "cropmodel/numbers.h"
+#include "processing/modules.h"
+#include "processing/plaindecimal.h"
+#include "processing/processenergy.h"
+#include "shell/messages.h"
+#include "shell/sharedstate.h"
+#include "shell/windows/windowregistry.h"
+
+namespace zarn {
+
+zarnModProcessEnergyForm::zarnModProcessEnergyForm() {
+    ui.setupUi(this);
+    // The caption is a single blank, which the layout file cannot carry.
+    setWindowTitle(QStringLiteral(" "));
+}
+
+// The mill's hourly requirements for the default crushing method. The hourly
+// HP-steam figure stays in this window: gDailyHPSteam is the calculation
+// window's daily figure, which the mill window shows.
+void zarnModProcessEnergyForm::load() {
+    guarded([this] {
+        const processing::MillRequirements r = processing::millRequirements(
+            processing::referenceDatabase(), shared().gCrushingMethod, shared().gCrushRate);
+        shared().gCrushRate = r.crushRate;
+        ui.zarnModPEHPSteamReqd->setText(processing::plainDecimal(r.hpSteam()));
+        ui.zarnModPEBagasseGJ->setText(cropmodel::FormatNumber(r.bagasseEnergy(), "####.#"));
+        ui.zarnModPEBagasseth->setText(cropmodel::FormatNumber(r.bagasse(), "####.#"));
+        ui.zarnModPECrushRate->setText(processing::plainDecimal(r.crushRate));
+    });
+}
+
+void zarnModProcessEnergyForm::showCombustion(const processing::CombustionTotals &totals) {
+    ui.zarnModPEBagasse->setText(processing::plainDecimal(totals.bagasse));
+    ui.zarnModPECombustionTotal->setText(processing::plainDecimal(totals.steam));
+    ui.zarnModPEPElec->setText(processing::plainDecimal(totals.potentialElectricity()));
+    ui.zarnModPESteam->setText(processing::plainDecimal(totals.processSteam()));
+}
+
+void zarnModProcessEnergyForm::showGasification(const processing::GasifierTotals &totals) {
+    ui.zarnPEGasBagasse->setText(processing::plainDecimal(totals.bagasse));
+    ui.zarnPEGasHPSteam->setText(processing::plainDecimal(totals.steam));
+    ui.zarnPEGasElectricity->setText(processing::plainDecimal(totals.electricity));
+    ui.zarnModPEGasificationTotal->setText(processing::plainDecimal(totals.totalEnergy()));
+}
+
+// Fills the ten slots of the kind with the catalogue's last unit of its type
+// and opens the configuration window; a refused fill opens nothing.
+void zarnModProcessEnergyForm::configure(processing::UnitKind kind, const QString &window) {
+    if (guarded([&] { processing::fillSlots(processing::referenceDatabase(), kind); }))
+        WindowRegistry::show(window);
+}
+
+void zarnModProcessEnergyForm::on_zarnModPEHPSEngOKButton_clicked() {
+    close();
+}
+
+void zarnModProcessEnergyForm::on_zarnModPEHPSEngancelButton_clicked() {
+    close();
+}
+
+void zarnModProcessEnergyForm::on_CombustOrGasToggle_clicked() {
+    ui.CombustOrGasToggle->setText(processing::toggledCaption(ui.CombustOrGasToggle->text()));
+}
+
+void zarnModProcessEnergyForm::on_zarnCalcPESteamConfiguration_clicked() {
+    configure(processing::UnitKind::Combustion, QStringLiteral("zarnModPEHPSteamForm"));
+}
+
+void zarnModProcessEnergyForm::on_zarnModPEGasifForm_clicked() {
+    configure(processing::UnitKind::Gasifier, QStringLiteral("zarnModPEGasifierForm"));
+}
+
+ZARN_REGISTER_WINDOW(zarnModProcessEnergyForm)
+
+} // namespace zarn
