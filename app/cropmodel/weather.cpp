@@ -159,8 +159,8 @@ StationPreview PreviewStationFile(const QString &stationPath) {
 }
 
 WeatherImportResult ImportStationFile(const QString &stationPath, const QString &databasePath,
-                                      const QString &institute, const QString &site,
-                                      int startYear, bool yearChange) {
+                                      const QString &institute, const QString &site, int startYear,
+                                      bool yearChange) {
     const std::vector<StationHour> hours = readStationHours(stationPath);
 
     db::Database database = db::Database::open(databasePath);
@@ -187,9 +187,9 @@ WeatherImportResult ImportStationFile(const QString &stationPath, const QString 
                 table.setValue(QStringLiteral("SiteCode"), site);
                 table.setValue(QStringLiteral("Year"), year);
                 table.setValue(QStringLiteral("JulianDay"), currentDay);
-                table.setValue(QStringLiteral("DayTotalSolarRadiation"),
-                               FormatNumber(today.radiation * 3600.0 / 1000000.0,
-                                            QStringLiteral("000.00")));
+                table.setValue(
+                    QStringLiteral("DayTotalSolarRadiation"),
+                    FormatNumber(today.radiation * 3600.0 / 1000000.0, QStringLiteral("000.00")));
                 table.setValue(QStringLiteral("MaximumTemperature"),
                                FormatNumber(today.maximum, QStringLiteral("000.0")));
                 table.setValue(QStringLiteral("MinimumTemperature"),
@@ -300,8 +300,8 @@ GeneratedWeatherFile GenerateWeatherFile(const QString &databasePath, const QStr
                              .arg(path, ceresDir));
     }
     if (target.exists() && !target.isFile())
-        weatherError(
-            QStringLiteral("The weather file %1 is not a plain file; nothing was written.").arg(path));
+        weatherError(QStringLiteral("The weather file %1 is not a plain file; nothing was written.")
+                         .arg(path));
 
     db::Database database = db::Database::open(databasePath);
     const std::optional<db::Record> siteRow =
@@ -327,8 +327,9 @@ GeneratedWeatherFile GenerateWeatherFile(const QString &databasePath, const QStr
         table.seek(QVariantList{institute, site, twoDigits(d.year()), d.dayOfYear()});
         if (table.noMatch())
             continue;
-        lines << table.text(QStringLiteral("InstituteCode")) + table.text(QStringLiteral("SiteCode")) +
-                     u' ' + table.text(QStringLiteral("Year")) + u' ' +
+        lines << table.text(QStringLiteral("InstituteCode")) +
+                     table.text(QStringLiteral("SiteCode")) + u' ' +
+                     table.text(QStringLiteral("Year")) + u' ' +
                      table.text(QStringLiteral("JulianDay")) +
                      table.text(QStringLiteral("DayTotalSolarRadiation")) + u' ' +
                      table.text(QStringLiteral("MaximumTemperature")) + u' ' +
@@ -365,6 +366,36 @@ YearCheck CheckWeatherYear(const QString &databasePath, const QString &dir,
     writeLines(dir, kMissingDaysFile, lines, QStringLiteral("writing the year check"));
     check.path = findFile(dir, kMissingDaysFile);
     return check;
+}
+
+WeatherSite ReadWeatherSite(const QString &databasePath) {
+    const db::Database database = db::Database::open(databasePath);
+    const db::Cursor d = db::openLastDefaults(database);
+    return WeatherSite{d.text(QStringLiteral("Institute")), d.text(QStringLiteral("Inst")),
+                       d.text(QStringLiteral("Site")), d.text(QStringLiteral("ShortSite"))};
+}
+
+namespace {
+
+QList<NameAndCode> readNamesAndCodes(const QString &databasePath, const QString &table,
+                                     const QString &nameField, const QString &codeField) {
+    const db::Database database = db::Database::open(databasePath);
+    QList<NameAndCode> rows;
+    for (db::Cursor c = database.openDynaset(table); !c.eof(); c.moveNext())
+        rows << NameAndCode{c.text(nameField), c.text(codeField)};
+    return rows;
+}
+
+} // namespace
+
+QList<NameAndCode> ReadInstituteCodes(const QString &databasePath) {
+    return readNamesAndCodes(databasePath, QStringLiteral("Institutes"),
+                             QStringLiteral("Institute"), QStringLiteral("Inst"));
+}
+
+QList<NameAndCode> ReadSiteCodes(const QString &databasePath) {
+    return readNamesAndCodes(databasePath, QStringLiteral("Sites"), QStringLiteral("Sites"),
+                             QStringLiteral("ShortSite"));
 }
 
 } // namespace zarn::cropmodel

@@ -87,8 +87,8 @@ struct WeatherImportResult {
 // line, an hour outside 0-2300 or not a whole hundred, or a day outside 1-366
 // throw UserError naming the file (and the line); the table is then as it was.
 WeatherImportResult ImportStationFile(const QString &stationPath, const QString &databasePath,
-                                      const QString &institute, const QString &site,
-                                      int startYear, bool yearChange);
+                                      const QString &institute, const QString &site, int startYear,
+                                      bool yearChange);
 
 // A date as chosen in the day, month and year lists; it may not exist
 // (31 February), which the operations below refuse.
@@ -141,5 +141,25 @@ struct YearCheck {
 };
 YearCheck CheckWeatherYear(const QString &databasePath, const QString &dir,
                            const QString &institute, const QString &site, int year);
+
+// The institute and site of the last Defaults row of `databasePath`
+// (columns Institute, Inst, Site, ShortSite), which the import stores its
+// days under. An empty Defaults table throws UserError.
+struct WeatherSite {
+    QString institute;
+    QString inst;
+    QString site;
+    QString shortSite;
+};
+WeatherSite ReadWeatherSite(const QString &databasePath);
+
+// The rows of a reference table as name and code, in table order: table
+// Institutes (Institute, Inst) or Sites (Sites, ShortSite).
+struct NameAndCode {
+    QString name;
+    QString code;
+};
+QList<NameAndCode> ReadInstituteCodes(const QString &databasePath);
+QList<NameAndCode> ReadSiteCodes(const QString &databasePath);
 
 } // namespace zarn::cropmodel

@@ -154,16 +154,16 @@ int main(int argc, char **argv) {
     // Southern latitudes have their warm season half a year later.
     const double warmestDay = lat >= 0 ? 200.0 : 17.0;
     Random rnd(seed * 2654435761u + 12345u);
-    double anomaly = 0;   // persistent departure of the day's mean temperature
-    double cloud = 0.3;   // persistent cloudiness, 0 clear .. 1 overcast
+    double anomaly = 0; // persistent departure of the day's mean temperature
+    double cloud = 0.3; // persistent cloudiness, 0 clear .. 1 overcast
     int y = year, doy = firstDay;
     bool wetYesterday = false;
     for (int n = 0; n < days; ++n) {
         anomaly = 0.7 * anomaly + 1.6 * rnd.normal();
         const bool wetDay = rnd.uniform() < (wetYesterday ? std::min(0.9, wet * 1.8) : wet);
         wetYesterday = wetDay;
-        cloud = std::clamp(0.6 * cloud + 0.4 * (wetDay ? 0.75 : 0.2) + 0.1 * rnd.normal(), 0.0,
-                           0.95);
+        cloud =
+            std::clamp(0.6 * cloud + 0.4 * (wetDay ? 0.75 : 0.2) + 0.1 * rnd.normal(), 0.0, 0.95);
         const double seasonal = tmean + tamp * std::cos(2.0 * kPi * (doy - warmestDay) / 365.0);
         const double range = std::max(2.0, trange * (1.15 - 0.6 * cloud) + rnd.normal());
         const double tMin = seasonal + anomaly - range / 2;
@@ -182,19 +182,19 @@ int main(int argc, char **argv) {
                 shape = 0.5 + 0.5 * std::cos(kPi * since / 14.0);
             }
             const double temp = tMin + range * shape + 0.3 * rnd.normal();
-            const double rad = clearSkyHour(lat, doy, hour) * (1.0 - 0.7 * cloud) *
-                               (0.95 + 0.1 * rnd.uniform());
-            const double rain =
-                (wetDay && hour >= rainStart && hour < rainStart + rainHours) ? dayRain / rainHours
-                                                                              : 0.0;
-            const double humid = std::clamp(humidBase + 15 * (1 - shape) + 3 * rnd.normal(), 20.0,
-                                            100.0);
+            const double rad =
+                clearSkyHour(lat, doy, hour) * (1.0 - 0.7 * cloud) * (0.95 + 0.1 * rnd.uniform());
+            const double rain = (wetDay && hour >= rainStart && hour < rainStart + rainHours)
+                                    ? dayRain / rainHours
+                                    : 0.0;
+            const double humid =
+                std::clamp(humidBase + 15 * (1 - shape) + 3 * rnd.normal(), 20.0, 100.0);
             const double wind = std::max(0.0, 3.0 + 1.5 * rnd.normal());
             const double pressure = 1013.0 - 8.0 * cloud + rnd.normal();
             if (drops.count({doy, hour * 100}))
                 continue;
-            std::fprintf(f, "%-8s A  %6d%5d%6d   %6.1f %6.1f %6.1f %5.1f\r\n", station.c_str(),
-                         doy, y, hour * 100, rad, humid, wind, temp);
+            std::fprintf(f, "%-8s A  %6d%5d%6d   %6.1f %6.1f %6.1f %5.1f\r\n", station.c_str(), doy,
+                         y, hour * 100, rad, humid, wind, temp);
             std::fprintf(f, "%-8s B  %6d%5d%6d   %6.1f %6.1f\r\n", station.c_str(), doy, y,
                          hour * 100, rain, pressure);
         }

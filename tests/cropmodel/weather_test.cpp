@@ -122,8 +122,9 @@ TEST(StationImport, StoresCompleteDaysWithTheirTotalsAndSkipsIncompleteOnes) {
 TEST(StationImport, AFileOverTheYearEndStoresItsFirstDaysUnderTheYearBefore) {
     WeatherBundle w;
     // Named 97: the year after the change. 1996 has 366 days.
-    const QString file = w.station(
-        "HCHFWS97.W02", stationBytes(days({wholeDay(365), wholeDay(366), wholeDay(1), wholeDay(2)})));
+    const QString file =
+        w.station("HCHFWS97.W02",
+                  stationBytes(days({wholeDay(365), wholeDay(366), wholeDay(1), wholeDay(2)})));
     const StationPreview preview = PreviewStationFile(file);
     EXPECT_TRUE(preview.yearChange);
     // The preview stops at the A line of day 1: 2 days of 48 lines, then that line.
@@ -139,7 +140,8 @@ TEST(StationImport, AFileOverTheYearEndStoresItsFirstDaysUnderTheYearBefore) {
 
     // Over 99: the year after 99 is 0.
     WeatherBundle w2;
-    const QString century = w2.station("HCHFWS00.W02", stationBytes(days({wholeDay(365), wholeDay(1)})));
+    const QString century =
+        w2.station("HCHFWS00.W02", stationBytes(days({wholeDay(365), wholeDay(1)})));
     EXPECT_EQ(StationFileYear(century), 0);
     w2.import(century, PreviewStationFile(century).yearChange);
     std::set<std::pair<int, int>> keys2;
@@ -180,7 +182,8 @@ TEST(StationImport, BadFilesStoreNothingAndNameTheFault) {
             w.import(file);
             ADD_FAILURE() << c.what << ": accepted";
         } catch (const UserError &e) {
-            EXPECT_TRUE(e.text().contains("HCHFWS96.W09")) << c.what << ": " << e.text().toStdString();
+            EXPECT_TRUE(e.text().contains("HCHFWS96.W09"))
+                << c.what << ": " << e.text().toStdString();
             EXPECT_TRUE(e.text().contains(c.named, Qt::CaseInsensitive))
                 << c.what << ": " << e.text().toStdString();
         }
@@ -198,8 +201,8 @@ TEST(StationImport, TheYearComesFromCharacters7And8OfTheName) {
 
 TEST(StationPreviewTest, ShowsAtMostAHundredLinesWhenTheYearDoesNotChange) {
     WeatherBundle w;
-    const StationPreview p =
-        PreviewStationFile(w.station("HCHFWS96.W01", stationBytes(days({wholeDay(5), wholeDay(6), wholeDay(7)}))));
+    const StationPreview p = PreviewStationFile(
+        w.station("HCHFWS96.W01", stationBytes(days({wholeDay(5), wholeDay(6), wholeDay(7)}))));
     EXPECT_FALSE(p.yearChange);
     ASSERT_EQ(p.lines.size(), kPreviewLines);
     EXPECT_TRUE(p.lines.first().startsWith("TEST01   A"));
