@@ -6,9 +6,15 @@
 #include "data/lookup.h"
 #include "shell/usererror.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <array>
 #include <bitset>
+#include <charconv>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -30,59 +36,121 @@ int twoDigits(int year) {
     return ((year % 100) + 100) % 100;
 }
 
-// One hour of a station file, as read from its A and B lines.
-struct StationHour {
-    int day = 0;
-    int hour = 0;
-    double radiation = 0;
-    double temperature = 0;
-    double rainfall = 0;
+// The lines of a station file as byte ranges (CR LF or LF; a last line
+// without an end counts; an end at the very end adds no empty line). The
+// columns of a station file are single Windows-1252 bytes, so they are read
+// straight from the bytes.
+struct ByteLine {
+    const char *data;
+    qsizetype size;
 };
 
-int dayOfLine(const QString &line) {
-    return static_cast<int>(LeadingNumber(column(line, 13, 6)));
+// The bytes of a station file, mapped into memory where the file system
+// allows it (no copy), else read.
+class StationBytes {
+public:
+    explicit StationBytes(const QString &path) : m_file(path) {
+        if (!QFileInfo(path).isFile() || !m_file.open(QIODevice::ReadOnly))
+            fileError(QStringLiteral("The station file %1 cannot be read: %2")
+                          .arg(path, QFileInfo::exists(path)
+                                         ? m_file.errorString()
+                                         : QStringLiteral("it does not exist")));
+        const qint64 size = m_file.size();
+        if (size > 0)
+            m_map = m_file.map(0, size);
+        if (m_map) {
+            m_data = reinterpret_cast<const char *>(m_map);
+            m_size = qsizetype(size);
+        } else {
+            m_copy = m_file.readAll();
+            if (m_file.error() != QFileDevice::NoError)
+                fileError(QStringLiteral("The station file %1 cannot be read: %2")
+                              .arg(path, m_file.errorString()));
+            m_data = m_copy.constData();
+            m_size = m_copy.size();
+        }
+    }
+    ~StationBytes() {
+        if (m_map)
+            m_file.unmap(m_map);
+    }
+    StationBytes(const StationBytes &) = delete;
+    StationBytes &operator=(const StationBytes &) = delete;
+
+    // The next line (CR LF or LF; a last line without an end counts; an end
+    // at the very end adds no empty line); false at the end.
+    bool next(ByteLine &line) {
+        if (m_pos >= m_size)
+            return false;
+        const void *hit = std::memchr(m_data + m_pos, '\n', size_t(m_size - m_pos));
+        const qsizetype end = hit ? static_cast<const char *>(hit) - m_data : m_size;
+        qsizetype stop = end;
+        if (stop > m_pos && m_data[stop - 1] == '\r')
+            --stop;
+        line = ByteLine{m_data + m_pos, stop - m_pos};
+        m_pos = end + 1;
+        return true;
+    }
+
+private:
+    QFile m_file;
+    uchar *m_map = nullptr;
+    QByteArray m_copy;
+    const char *m_data = nullptr;
+    qsizetype m_size = 0;
+    qsizetype m_pos = 0;
+};
+
+QString lineText(const ByteLine &line) {
+    return fromWindows1252(QByteArray(line.data, line.size));
 }
 
-// Reads and checks every hour of the file before anything is stored.
-std::vector<StationHour> readStationHours(const QString &path) {
-    const QStringList lines = readLinesAt(path, QStringLiteral("reading the station file"));
-    if (lines.isEmpty())
-        fileError(QStringLiteral("The station file %1 is empty; nothing was stored.").arg(path));
-    if (lines.size() % 2 != 0)
-        fileError(QStringLiteral("The station file %1 ends with an A line (line %2) without its B "
-                                 "line; nothing was stored.")
-                      .arg(path)
-                      .arg(lines.size()));
-    std::vector<StationHour> hours;
-    hours.reserve(size_t(lines.size() / 2));
-    for (qsizetype i = 0; i < lines.size(); i += 2) {
-        const QString &a = lines[i];
-        const QString &b = lines[i + 1];
-        StationHour h;
-        const double day = LeadingNumber(column(a, 13, 6));
-        const double hour = LeadingNumber(column(a, 24, 6));
-        const int lineNumber = int(i) + 1;
-        if (day < 1 || day > 366 || day != static_cast<int>(day))
-            fileError(QStringLiteral("Line %1 of the station file %2 gives the day \"%3\" "
-                                     "(columns 13-18); a day of the year is 1 to 366. Nothing was "
-                                     "stored.")
-                          .arg(lineNumber)
-                          .arg(path, column(a, 13, 6).trimmed()));
-        if (hour < 0 || hour > 2300 || hour != static_cast<int>(hour) ||
-            static_cast<int>(hour) % 100 != 0)
-            fileError(QStringLiteral("Line %1 of the station file %2 gives the hour \"%3\" "
-                                     "(columns 24-29); an hour is 0, 100, ... 2300. Nothing was "
-                                     "stored.")
-                          .arg(lineNumber)
-                          .arg(path, column(a, 24, 6).trimmed()));
-        h.day = static_cast<int>(day);
-        h.hour = static_cast<int>(hour);
-        h.radiation = LeadingNumber(column(a, 33, 6));
-        h.temperature = LeadingNumber(column(a, 54, 5));
-        h.rainfall = LeadingNumber(column(b, 33, 6));
-        hours.push_back(h);
+// The field of `width` bytes from 1-based column `start`, read as
+// LeadingNumber reads it. A plain number between blanks (" -12.5 ") is
+// converted directly; anything else goes through LeadingNumber itself.
+double fieldNumber(const ByteLine &line, int start, int width) {
+    const qsizetype begin = start - 1;
+    if (begin >= line.size)
+        return 0;
+    const qsizetype end = qMin(line.size, begin + width);
+    const char *s = line.data;
+    qsizetype i = begin;
+    while (i < end && s[i] == ' ')
+        ++i;
+    qsizetype j = end;
+    while (j > i && s[j - 1] == ' ')
+        --j;
+    qsizetype k = i;
+    if (k < j && (s[k] == '-' || s[k] == '+'))
+        ++k;
+    const qsizetype numberStart = (k > i && s[i] == '+') ? k : i;
+    int digits = 0;
+    bool point = false, plain = k < j;
+    for (qsizetype m = k; m < j && plain; ++m) {
+        if (s[m] >= '0' && s[m] <= '9')
+            ++digits;
+        else if (s[m] == '.' && !point)
+            point = true;
+        else
+            plain = false;
     }
-    return hours;
+    if (plain && digits > 0) {
+        double value = 0;
+        const auto r = std::from_chars(s + numberStart, s + j, value);
+        if (r.ec == std::errc() && r.ptr == s + j)
+            return value;
+    }
+    if (i == j)
+        return 0;
+    return LeadingNumber(QString::fromLatin1(s + begin, end - begin));
+}
+
+int dayOfLine(const ByteLine &line) {
+    return static_cast<int>(fieldNumber(line, 13, 6));
+}
+
+QString fieldText(const ByteLine &line, int start, int width) {
+    return column(lineText(line), start, width).trimmed();
 }
 
 // The sums of the day in progress.
@@ -93,6 +161,100 @@ struct DayInProgress {
     double radiation = 0;
     double rainfall = 0;
 };
+
+// A complete day, ready to be stored.
+struct CompleteDay {
+    int year;
+    int day;
+    QString radiation, maximum, minimum, rainfall;
+};
+
+struct StationDays {
+    std::vector<CompleteDay> days;
+    WeatherImportResult shown; // the counters of the table are left at 0
+};
+
+// Reads the whole station file and closes its days, so that every check comes
+// before anything is stored: a day ends where an A line has another day; a
+// day with all 24 hours is complete; the year advances when a day 1 begins;
+// the last day of the file is closed by the same rule.
+StationDays readStationDays(const QString &path, int startYear, bool yearChange) {
+    StationBytes file(path);
+    StationDays out;
+    WeatherImportResult &r = out.shown;
+    int year = twoDigits(startYear);
+    if (yearChange)
+        year = twoDigits(year - 1);
+    DayInProgress today;
+    int currentDay = 0; // unset
+    const auto closeDay = [&] {
+        r.radiation = today.radiation / 24.0;
+        r.rainfall = today.rainfall;
+        if (!today.hoursSeen.all())
+            return;
+        ++r.daysComplete;
+        out.days.push_back(CompleteDay{
+            year, currentDay,
+            FormatNumber(today.radiation * 3600.0 / 1000000.0, QStringLiteral("000.00")),
+            FormatNumber(today.maximum, QStringLiteral("000.0")),
+            FormatNumber(today.minimum, QStringLiteral("000.0")),
+            FormatNumber(today.rainfall, QStringLiteral("000.0"))});
+    };
+
+    int lineNumber = 0;
+    ByteLine a{}, b{};
+    while (file.next(a)) {
+        ++lineNumber;
+        if (!file.next(b))
+            fileError(QStringLiteral("The station file %1 ends with an A line (line %2) without "
+                                     "its B line; nothing was stored.")
+                          .arg(path)
+                          .arg(lineNumber));
+        const double day = fieldNumber(a, 13, 6);
+        const double hour = fieldNumber(a, 24, 6);
+        if (day < 1 || day > 366 || day != static_cast<int>(day))
+            fileError(QStringLiteral("Line %1 of the station file %2 gives the day \"%3\" "
+                                     "(columns 13-18); a day of the year is 1 to 366. Nothing was "
+                                     "stored.")
+                          .arg(lineNumber)
+                          .arg(path, fieldText(a, 13, 6)));
+        if (hour < 0 || hour > 2300 || hour != static_cast<int>(hour) ||
+            static_cast<int>(hour) % 100 != 0)
+            fileError(QStringLiteral("Line %1 of the station file %2 gives the hour \"%3\" "
+                                     "(columns 24-29); an hour is 0, 100, ... 2300. Nothing was "
+                                     "stored.")
+                          .arg(lineNumber)
+                          .arg(path, fieldText(a, 24, 6)));
+        ++lineNumber;
+        const int d = static_cast<int>(day);
+        if (currentDay == 0)
+            currentDay = d;
+        if (d != currentDay) {
+            closeDay();
+            if (d == 1)
+                year = twoDigits(year + 1);
+            today = DayInProgress();
+            currentDay = d;
+        }
+        const double temperature = fieldNumber(a, 54, 5);
+        today.hoursSeen.set(size_t(static_cast<int>(hour) / 100));
+        if (temperature > today.maximum)
+            today.maximum = temperature;
+        if (temperature < today.minimum)
+            today.minimum = temperature;
+        today.radiation += fieldNumber(a, 33, 6);
+        today.rainfall += fieldNumber(b, 33, 6);
+        r.lastDay = d;
+        r.lastHour = static_cast<int>(hour);
+        r.maximum = today.maximum;
+        r.minimum = today.minimum;
+    }
+    if (lineNumber == 0)
+        fileError(QStringLiteral("The station file %1 is empty; nothing was stored.").arg(path));
+    closeDay();
+    r.year = year;
+    return out;
+}
 
 QString checkedWeatherFileName(const QString &fileName, const QString &ceresDir) {
     const QString plain = fileName.trimmed();
@@ -113,6 +275,38 @@ QString checkedWeatherFileName(const QString &fileName, const QString &ceresDir)
                                     "inside the crop-model directory %3 is accepted.")
                          .arg(plain, problem, ceresDir));
     return plain;
+}
+
+// CeresWeather is read and written by whole sets of rows: one query for the
+// keys or rows of a site instead of a seek per day, and one prepared insert
+// for every new day, all in the import's transaction. The table and its index
+// are first opened through the cursor layer, so a missing table or index gives
+// its usual message.
+void requireWeatherTable(const db::Database &database) {
+    db::Cursor table = database.openTableCursor(kWeatherTable);
+    table.setIndex(kWeatherIndex);
+}
+
+QSqlQuery weatherQuery(const db::Database &database, const QString &sql, const QVariantList &binds,
+                       const QString &what) {
+    QSqlQuery q(database.connection());
+    q.setForwardOnly(true);
+    if (q.prepare(sql)) {
+        for (const QVariant &b : binds)
+            q.addBindValue(b);
+        if (q.exec())
+            return q;
+    }
+    db::fail(QStringLiteral("%1 in table %2 of %3 failed: %4")
+                 .arg(what, kWeatherTable, database.path(), q.lastError().text()));
+}
+
+const QString kSiteRows =
+    QStringLiteral(" FROM \"CeresWeather\" WHERE \"InstituteCode\" = ? COLLATE "
+                   "NOCASE AND \"SiteCode\" = ? COLLATE NOCASE");
+
+qint64 dayKey(qint64 year, qint64 day) {
+    return year * 1000 + day;
 }
 
 } // namespace
@@ -138,16 +332,17 @@ QString StationOutputName(const QString &stationPath) {
 }
 
 StationPreview PreviewStationFile(const QString &stationPath) {
-    const QStringList lines = readLinesAt(stationPath, QStringLiteral("reading the station file"));
+    StationBytes file(stationPath);
     StationPreview preview;
-    if (lines.isEmpty())
-        return preview;
-    int previous = dayOfLine(lines.first());
-    for (qsizetype i = 0; i < lines.size(); ++i) {
+    ByteLine line{};
+    int previous = 0;
+    for (int i = 0; file.next(line); ++i) {
+        if (i == 0)
+            previous = dayOfLine(line);
         if (preview.lines.size() < kPreviewLines)
-            preview.lines << lines[i];
+            preview.lines << lineText(line);
         if (i % 2 == 0) { // odd line count: an A line
-            const int day = dayOfLine(lines[i]);
+            const int day = dayOfLine(line);
             if (day < previous) {
                 preview.yearChange = true;
                 break;
@@ -161,74 +356,50 @@ StationPreview PreviewStationFile(const QString &stationPath) {
 WeatherImportResult ImportStationFile(const QString &stationPath, const QString &databasePath,
                                       const QString &institute, const QString &site, int startYear,
                                       bool yearChange) {
-    const std::vector<StationHour> hours = readStationHours(stationPath);
+    const StationDays read = readStationDays(stationPath, startYear, yearChange);
+    WeatherImportResult result = read.shown;
 
     db::Database database = db::Database::open(databasePath);
-    db::Cursor table = database.openTableCursor(kWeatherTable);
-    table.setIndex(kWeatherIndex);
+    requireWeatherTable(database);
     db::Transaction transaction(database);
-
-    WeatherImportResult result;
-    int year = twoDigits(startYear);
-    if (yearChange)
-        year = twoDigits(year - 1);
-    DayInProgress today;
-    int currentDay = 0; // unset
-
-    const auto closeDay = [&] {
-        result.radiation = today.radiation / 24.0;
-        result.rainfall = today.rainfall;
-        if (today.hoursSeen.all()) {
-            ++result.daysComplete;
-            table.seek(QVariantList{institute, site, year, currentDay});
-            if (table.noMatch()) {
-                table.addNew();
-                table.setValue(QStringLiteral("InstituteCode"), institute);
-                table.setValue(QStringLiteral("SiteCode"), site);
-                table.setValue(QStringLiteral("Year"), year);
-                table.setValue(QStringLiteral("JulianDay"), currentDay);
-                table.setValue(
-                    QStringLiteral("DayTotalSolarRadiation"),
-                    FormatNumber(today.radiation * 3600.0 / 1000000.0, QStringLiteral("000.00")));
-                table.setValue(QStringLiteral("MaximumTemperature"),
-                               FormatNumber(today.maximum, QStringLiteral("000.0")));
-                table.setValue(QStringLiteral("MinimumTemperature"),
-                               FormatNumber(today.minimum, QStringLiteral("000.0")));
-                table.setValue(QStringLiteral("Rainfall"),
-                               FormatNumber(today.rainfall, QStringLiteral("000.0")));
-                table.update();
-                ++result.daysAdded;
-            } else {
-                ++result.daysPresent;
-            }
-        }
-    };
-
-    for (const StationHour &h : hours) {
-        if (currentDay == 0)
-            currentDay = h.day;
-        if (h.day != currentDay) {
-            closeDay();
-            if (h.day == 1)
-                year = twoDigits(year + 1);
-            today = DayInProgress();
-            currentDay = h.day;
-        }
-        today.hoursSeen.set(size_t(h.hour / 100));
-        if (h.temperature > today.maximum)
-            today.maximum = h.temperature;
-        if (h.temperature < today.minimum)
-            today.minimum = h.temperature;
-        today.radiation += h.radiation;
-        today.rainfall += h.rainfall;
-        result.lastDay = h.day;
-        result.lastHour = h.hour;
-        result.maximum = today.maximum;
-        result.minimum = today.minimum;
+    QSet<qint64> stored;
+    {
+        QSqlQuery keys =
+            weatherQuery(database, QStringLiteral("SELECT \"Year\", \"JulianDay\"") + kSiteRows,
+                         {institute, site}, QStringLiteral("Reading the days of the site"));
+        while (keys.next())
+            stored.insert(dayKey(keys.value(0).toLongLong(), keys.value(1).toLongLong()));
     }
-    closeDay(); // the last day of the file, by the same rule
+    QSqlQuery insert(database.connection());
+    if (!insert.prepare(QStringLiteral(
+            "INSERT INTO \"CeresWeather\" (\"InstituteCode\", \"SiteCode\", \"Year\", "
+            "\"JulianDay\", \"DayTotalSolarRadiation\", \"MaximumTemperature\", "
+            "\"MinimumTemperature\", \"Rainfall\") VALUES (?, ?, ?, ?, ?, ?, ?, ?)")))
+        db::fail(QStringLiteral("Adding a day to table %1 of %2 failed: %3")
+                     .arg(kWeatherTable, database.path(), insert.lastError().text()));
+    for (const CompleteDay &d : read.days) {
+        if (stored.contains(dayKey(d.year, d.day))) {
+            ++result.daysPresent;
+            continue;
+        }
+        insert.bindValue(0, institute);
+        insert.bindValue(1, site);
+        insert.bindValue(2, d.year);
+        insert.bindValue(3, d.day);
+        insert.bindValue(4, d.radiation);
+        insert.bindValue(5, d.maximum);
+        insert.bindValue(6, d.minimum);
+        insert.bindValue(7, d.rainfall);
+        if (!insert.exec())
+            db::fail(QStringLiteral("Adding day %1 of year %2 to table %3 of %4 failed: %5")
+                         .arg(d.day)
+                         .arg(d.year)
+                         .arg(kWeatherTable, database.path(), insert.lastError().text()));
+        stored.insert(dayKey(d.year, d.day));
+        ++result.daysAdded;
+    }
+    insert.finish();
     transaction.commit();
-    result.year = year;
     return result;
 }
 
@@ -320,25 +491,36 @@ GeneratedWeatherFile GenerateWeatherFile(const QString &databasePath, const QStr
                  FormatNumber(siteRow->number(QStringLiteral("Longitude")),
                               QStringLiteral("##0.00"));
 
-    db::Cursor table = database.openTableCursor(kWeatherTable);
-    table.setIndex(kWeatherIndex);
+    requireWeatherTable(database);
+    QHash<qint64, QString> dayLines; // the first row of each key, in table order
+    {
+        QSqlQuery rows = weatherQuery(
+            database,
+            QStringLiteral("SELECT \"InstituteCode\", \"SiteCode\", \"Year\", \"JulianDay\", "
+                           "\"DayTotalSolarRadiation\", \"MaximumTemperature\", "
+                           "\"MinimumTemperature\", \"Rainfall\"") +
+                kSiteRows + QStringLiteral(" ORDER BY rowid"),
+            {institute, site}, QStringLiteral("Reading the days of the site"));
+        while (rows.next()) {
+            const qint64 key = dayKey(rows.value(2).toLongLong(), rows.value(3).toLongLong());
+            if (dayLines.contains(key))
+                continue;
+            dayLines.insert(key, rows.value(0).toString() + rows.value(1).toString() + u' ' +
+                                     rows.value(2).toString() + u' ' + rows.value(3).toString() +
+                                     rows.value(4).toString() + u' ' + rows.value(5).toString() +
+                                     u' ' + rows.value(6).toString() + u' ' +
+                                     rows.value(7).toString());
+        }
+    }
+    database.close();
     GeneratedWeatherFile generated;
     for (QDate d = from; d <= to; d = d.addDays(1)) {
-        table.seek(QVariantList{institute, site, twoDigits(d.year()), d.dayOfYear()});
-        if (table.noMatch())
+        const auto found = dayLines.constFind(dayKey(twoDigits(d.year()), d.dayOfYear()));
+        if (found == dayLines.cend())
             continue;
-        lines << table.text(QStringLiteral("InstituteCode")) +
-                     table.text(QStringLiteral("SiteCode")) + u' ' +
-                     table.text(QStringLiteral("Year")) + u' ' +
-                     table.text(QStringLiteral("JulianDay")) +
-                     table.text(QStringLiteral("DayTotalSolarRadiation")) + u' ' +
-                     table.text(QStringLiteral("MaximumTemperature")) + u' ' +
-                     table.text(QStringLiteral("MinimumTemperature")) + u' ' +
-                     table.text(QStringLiteral("Rainfall"));
+        lines << *found;
         ++generated.days;
     }
-    table.close();
-    database.close();
     writeLinesAt(path, lines, QStringLiteral("writing the weather file"));
     generated.path = path;
     return generated;
@@ -346,18 +528,23 @@ GeneratedWeatherFile GenerateWeatherFile(const QString &databasePath, const QStr
 
 YearCheck CheckWeatherYear(const QString &databasePath, const QString &dir,
                            const QString &institute, const QString &site, int year) {
-    const int days = QDate::isLeapYear(year) ? 366 : 365;
+    const int dayCount = QDate::isLeapYear(year) ? 366 : 365;
     const int key = twoDigits(year);
     YearCheck check;
     {
         db::Database database = db::Database::open(databasePath);
-        db::Cursor table = database.openTableCursor(kWeatherTable);
-        table.setIndex(kWeatherIndex);
-        for (int day = 1; day <= days; ++day) {
-            table.seek(QVariantList{institute, site, key, day});
-            if (table.noMatch())
+        requireWeatherTable(database);
+        QSet<int> present;
+        QSqlQuery days =
+            weatherQuery(database,
+                         QStringLiteral("SELECT \"JulianDay\"") + kSiteRows +
+                             QStringLiteral(" AND \"Year\" = ?"),
+                         {institute, site, key}, QStringLiteral("Reading the days of the year"));
+        while (days.next())
+            present.insert(days.value(0).toInt());
+        for (int day = 1; day <= dayCount; ++day)
+            if (!present.contains(day))
                 check.missingDays << day;
-        }
     }
     QStringList lines;
     lines << QStringLiteral("Records Missing from the year ") + QString::number(year);
