@@ -252,3 +252,49 @@ TEST_F(WeatherWindows, InitialiseWindowListsInstitutesAndSites) {
 
 } // namespace
 } // namespace zarn::test
+
+namespace zarn::test {
+namespace {
+
+// As a new user would: import a bundled station file, check its year,
+// generate the weather file of the Highfield season and run the crop model on
+// the experiment that uses it.
+TEST_F(WeatherWindows, ImportCheckGenerateAndRunTheHighfieldExperiment) {
+    QFile::remove(m_bundle->ceresPath() + "HCHF0408.W96");
+    QWidget *in = importWindow();
+    goUp(in);
+    choose(in, "HCHFWS96.W01");
+    ctl<QAbstractButton>(in, "CeresWInLoadFileButton")->click();
+    ctl<QAbstractButton>(in, "CeresWInFileProcess")->click();
+    EXPECT_EQ(ctl<QLineEdit>(in, "CeresWInCountOut")->text(), "366");
+
+    QWidget *w = WindowRegistry::show("CeresWInSelect");
+    const auto pick = [&](int day, int month, int year) {
+        ctl<QComboBox>(w, "CeresWInSelectDayList")->setCurrentIndex(day - 1);
+        ctl<QComboBox>(w, "CeresWInSelectMonthList")->setCurrentIndex(month - 1);
+        ctl<QComboBox>(w, "CeresWInSelectYearList")->setCurrentText(QString::number(year));
+    };
+    pick(1, 1, 1996);
+    ctl<QAbstractButton>(w, "CeresWInSelectCheckYearButton")->click();
+    EXPECT_EQ(cropmodel::readLinesAt(m_bundle->path() + "MetMiss.dat"),
+              QStringList{"Records Missing from the year 1996"});
+    pick(1, 4, 1996);
+    ctl<QAbstractButton>(w, "CeresWInSelectStartDateButton")->click();
+    pick(31, 12, 1996);
+    ctl<QAbstractButton>(w, "CeresWInSelectEndDateButton")->click();
+    ctl<QAbstractButton>(w, "CeresWInSelectGenerateFileButton")->click();
+    ASSERT_TRUE(QFile::exists(m_bundle->ceresPath() + "HCHF0408.W96"));
+    EXPECT_EQ(cropmodel::WeatherFileName(m_bundle->ceresPath()), "HCHF0408.W96");
+
+    // The bundle's own crop model.
+    WindowRegistry::show("CPMCERESForm");
+    ctl<QAbstractButton>(WindowRegistry::find("CPMCERESForm"), "CERESRunBtn")->click();
+    EXPECT_TRUE(m_boxes.sawText("CERES has ended"));
+    for (const auto &box : m_boxes.shown())
+        EXPECT_NE(box.title, "CROP Model Runtime Error!") << box.text.toStdString();
+    EXPECT_EQ(shared().gYieldCount, 1);
+    EXPECT_GT(shared().gCropYield, 1.0f);
+}
+
+} // namespace
+} // namespace zarn::test
