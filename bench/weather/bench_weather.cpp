@@ -93,14 +93,16 @@ int main(int argc, char **argv) {
         }
 
         YearCheck check;
-        const double checkMs = medianMs(repeats, [] {}, [&] {
-            check = CheckWeatherYear(db, work.path() + "/", "HC", "HF", 1996);
-        });
+        const double checkMs = medianMs(
+            repeats, [] {},
+            [&] { check = CheckWeatherYear(db, work.path() + "/", "HC", "HF", 1996); });
         GeneratedWeatherFile file;
-        const double generateMs = medianMs(repeats, [] {}, [&] {
-            file = GenerateWeatherFile(db, ceres, "HCHF0111.W96", "HC", "HF", {1, 1, 1996},
-                                       {31, 12, 1996});
-        });
+        const double generateMs = medianMs(
+            repeats, [] {},
+            [&] {
+                file = GenerateWeatherFile(db, ceres, "HCHF0111.W96", "HC", "HF", {1, 1, 1996},
+                                           {31, 12, 1996});
+            });
 
         std::printf("station file: %d lines, %d complete days, %d stored\n", lines,
                     result.daysComplete, result.daysAdded);
@@ -111,8 +113,8 @@ int main(int argc, char **argv) {
                     importMs / awkMs);
         std::printf("  Check a Year (1996, %d missing)    %8.1f ms (target: under 100)\n",
                     int(check.missingDays.size()), checkMs);
-        std::printf("  one-year weather file (%d days)   %8.1f ms (target: under 100)\n",
-                    file.days, generateMs);
+        std::printf("  one-year weather file (%d days)   %8.1f ms (target: under 100)\n", file.days,
+                    generateMs);
     } catch (const zarn::UserError &e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.text()));
         return 1;
