@@ -400,5 +400,6 @@ CREATE TABLE "CeresWeather" (
 );
 
 -- An index may not share its name with a table, so this one is stored as
--- "<table>.<index>"; the cursor layer knows it by the part after the dot.
-CREATE INDEX "CeresWeather.CeresWeather" ON "CeresWeather" ("InstituteCode" COLLATE NOCASE, "SiteCode" COLLATE NOCASE, "Year", "JulianDay");
+-- "<table>.<index>"; the cursor layer knows it by the part after the dot. It is
+-- unique: one row per institute, site, year and day.
+CREATE UNIQUE INDEX "CeresWeather.CeresWeather" ON "CeresWeather" ("InstituteCode" COLLATE NOCASE, "SiteCode" COLLATE NOCASE, "Year", "JulianDay");
