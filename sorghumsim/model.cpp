@@ -470,9 +470,9 @@ SeasonResult simulate(const ModelInputs &in) {
             return out;
         }
         if (dap >= kMaxSeasonDays)
-            throw SimulationError("no physiological maturity within " +
+            throw SimulationError("genetics.sg9: no physiological maturity within " +
                                   std::to_string(kMaxSeasonDays) + " days of planting; " +
-                                  stageReached() + " (check genetics.sg9 and the weather)");
+                                  stageReached() + " (check the variety and the weather)");
     }
 }
 
