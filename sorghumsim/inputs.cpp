@@ -503,6 +503,12 @@ SoilProfile readSoilProfile(const TextFile &file) {
     SoilProfile p;
     p.fromFile = true;
     p.description = trim(file.lines[0]);
+    const auto parameters = tokens(file.lines[1]);
+    if (parameters.size() < 4)
+        r.fail(2, "the parameter line needs albedo, U (stage 1 evaporation), the drainage "
+                  "coefficient and the runoff curve number");
+    p.stage1Limit = r.number(parameters[1], 2, "U (stage 1 evaporation, mm)", 0, 50);
+    p.curveNumber = r.number(parameters[3], 2, "runoff curve number", 1, 100);
     bool ended = false;
     for (std::size_t i = 2; i < file.lines.size() && !ended; ++i) {
         const int lineNo = static_cast<int>(i) + 1;

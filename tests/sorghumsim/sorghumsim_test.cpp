@@ -146,7 +146,7 @@ TEST(SorghumSim, BadInputsFailWithoutOutputs) {
         {"weather ends before maturity",
          [](const ModelDir &d) {
              QStringList l = d.lines(kSeasonWeather);
-             d.write(kSeasonWeather, l.mid(0, 150));
+             d.write(kSeasonWeather, l.mid(0, 120));
          },
          "before physiological maturity"},
         {"a day missing in the season",
