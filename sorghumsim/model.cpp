@@ -384,7 +384,7 @@ SeasonResult simulate(const ModelInputs &in) {
     int stage = -1;             // not planted yet
     double stageDegreeDays = 0; // degree-days since the last stage
     double induction = 0;       // progress to floral initiation, 0-1
-    double thermalTime = 0, leafTime = 0, sinceFlowering = 0;
+    double thermalTime = 0, leafTime = 0;
     double lai = 0, laiAtFlowering = 0, biomass = 0, roots = 0, cropN = 0;
     double rootDepth = 0, nitrogenFactor = 1;
     int dap = -1;
@@ -526,8 +526,6 @@ SeasonResult simulate(const ModelInputs &in) {
         if (planted && stage < Maturity) {
             thermalTime += r.degreeDays;
             stageDegreeDays += r.degreeDays;
-            if (stage >= Flowering)
-                sinceFlowering += r.degreeDays;
             if (stage >= Emergence)
                 rootDepth = std::min({soil.depth(), kMaxRootDepth,
                                       rootDepth + kRootDepthPerDegreeDay * r.degreeDays});
