@@ -31,7 +31,7 @@ inline constexpr double kDefaultLatitude = 45.0; // when the weather file gives 
 // Leaf area
 inline constexpr double kLeafAreaPerPlant = 0.62;         // m2, largest leaf area of one plant
 inline constexpr double kCanopyLaiLimit = 40.0;           // crowding: LAI the canopy tends to
-inline constexpr double kLeafMidpointAfterJuvenile = 220; // degree-days after P1 at half leaf area
+inline constexpr double kLeafMidpointAfterJuvenile = 250; // degree-days after P1 at half leaf area
 inline constexpr double kLeafSpread = 105.0;              // degree-days, pace of leaf growth
 inline constexpr double kLeafSenescence = 0.6;     // part of the flowering leaf area lost by age
 inline constexpr double kDroughtSenescence = 0.05; // part of the leaf area lost a day without water
@@ -39,7 +39,7 @@ inline constexpr double kDeadCanopyLai = 0.1;      // green LAI below which grai
 
 // Growth
 inline constexpr double kExtinction = 0.55;            // light extinction coefficient
-inline constexpr double kRadiationUseEfficiency = 2.6; // g dry matter per MJ of PAR
+inline constexpr double kRadiationUseEfficiency = 2.5; // g dry matter per MJ of PAR
 inline constexpr double kParFraction = 0.5;            // PAR part of solar radiation
 inline constexpr double kRueFullTemperature = 20.0;    // degC, full efficiency from here on
 inline constexpr double kInitialBiomass = 1.0;         // g/m2 above ground at emergence

@@ -124,3 +124,21 @@ TEST(SorghumSimReference, TheProgramReadsTheSameYields) {
         QDir::setCurrent(home);
     }
 }
+
+// Rainfed, planted on day 120, the crop dries out, its leaves die and it
+// matures early; still, each larger irrigation on the same days gives at
+// least the yield of the smaller one.
+TEST(SorghumSimReference, LargerIrrigationNeverLowersTheYieldOfTheDryVariant) {
+    double previous = 0;
+    for (const QString amount : {"0.0", "10.0", "25.0", "50.0", "100.0"}) {
+        SCOPED_TRACE(amount.toStdString());
+        ModelDir dir(kReferenceInputs);
+        prepare(dir, kVariants[3]);
+        dir.setIrrigation(2);
+        dir.write("irrigate.sg6", {" 1 dadn9601", " 140 " + amount, " 170 " + amount,
+                                   " 200 " + amount, "  -1   -1"});
+        const double yield = runYield(dir);
+        EXPECT_GE(yield, previous);
+        previous = yield;
+    }
+}
