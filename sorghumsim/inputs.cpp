@@ -503,12 +503,16 @@ SoilProfile readSoilProfile(const TextFile &file) {
     SoilProfile p;
     p.fromFile = true;
     p.description = trim(file.lines[0]);
+    // albedo, U (stage 1 evaporation), drainage coefficient, curve number, ...;
+    // a parameter line too short to hold them leaves the defaults
     const auto parameters = tokens(file.lines[1]);
-    if (parameters.size() < 4)
-        r.fail(2, "the parameter line needs albedo, U (stage 1 evaporation), the drainage "
-                  "coefficient and the runoff curve number");
-    p.stage1Limit = r.number(parameters[1], 2, "U (stage 1 evaporation, mm)", 0, 50);
-    p.curveNumber = r.number(parameters[3], 2, "runoff curve number", 1, 100);
+    if (parameters.size() >= 4) {
+        p.stage1Limit = r.number(parameters[1], 2, "U (stage 1 evaporation, mm)", 0, 50);
+        // 0 stands for a soil without a curve number: no runoff
+        p.curveNumber = r.number(parameters[3], 2, "runoff curve number", 0, 100);
+    } else {
+        p.surfaceDefaults = true;
+    }
     bool ended = false;
     for (std::size_t i = 2; i < file.lines.size() && !ended; ++i) {
         const int lineNo = static_cast<int>(i) + 1;

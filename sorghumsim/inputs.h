@@ -117,8 +117,9 @@ struct SoilProfile {
     // From the parameter line (line 2): albedo, the upper limit of the first
     // stage of soil evaporation U (mm), the drainage coefficient and the runoff
     // curve number; the model uses U and the curve number.
-    double stage1Limit = 6.0;  // mm
-    double curveNumber = 75.0; // runoff curve number for average wetness
+    double stage1Limit = 6.0;     // mm
+    double curveNumber = 75.0;    // runoff curve number for average wetness; 0: no runoff
+    bool surfaceDefaults = false; // the parameter line held fewer than four values
     std::vector<SoilLayer> layers;
 };
 

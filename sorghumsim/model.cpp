@@ -103,7 +103,7 @@ double criticalNitrogen(double biomass) {
 // S = 254 (100 / CN - 1) mm, nothing runs off until the rain exceeds the
 // initial abstraction 0.2 S, then Q = (P - 0.2 S)^2 / (P + 0.8 S).
 double curveNumberRunoff(double rain, double curveNumber) {
-    if (rain <= 0)
+    if (rain <= 0 || curveNumber <= 0)
         return 0;
     const double retention = 254.0 * (100.0 / curveNumber - 1.0);
     const double abstraction = kInitialAbstraction * retention;
@@ -430,8 +430,11 @@ SeasonResult simulate(const ModelInputs &in) {
         // 2. water in: rain runs off first; irrigation is applied where it
         // infiltrates
         r.rain = w.rain;
-        r.runoff = curveNumberRunoff(
-            w.rain, dailyCurveNumber(in.soil.curveNumber, soil.wetness(kRunoffWetnessDepth)));
+        r.runoff =
+            in.soil.curveNumber > 0
+                ? curveNumberRunoff(w.rain, dailyCurveNumber(in.soil.curveNumber,
+                                                             soil.wetness(kRunoffWetnessDepth)))
+                : 0;
         double net = w.rain - r.runoff;
         if (planted && man.irrigation == Irrigation::Schedule) {
             const auto e = irrigationEvents.find(d);

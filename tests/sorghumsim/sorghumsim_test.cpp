@@ -139,6 +139,11 @@ TEST(SorghumSim, BadInputsFailWithoutOutputs) {
              d.edit("sprofile.sg2", 3, [](QString &l) { l.replace(14, 6, "00.050"); });
          },
          "sprofile.sg2, line 3"},
+        {"runoff curve number above 100",
+         [](const ModelDir &d) {
+             d.edit("sprofile.sg2", 2, [](QString &l) { l.replace(20, 6, "175.00"); });
+         },
+         "sprofile.sg2, line 2: runoff curve number"},
         {"initial-conditions file missing",
          [](const ModelDir &d) { QFile::remove(d.path() + "frau9601.sg3"); }, "frau9601.sg3"},
         {"scheduled irrigation without irrigate.sg6", [](const ModelDir &d) { d.setIrrigation(2); },
