@@ -5,10 +5,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -29,12 +30,25 @@ std::string lower(std::string s) {
     return s;
 }
 
+// Blanks of a line: space, tab, the line and page controls (LF, VT, FF, CR)
+// and the no-break space of Windows-1252 (0xA0), the characters a text editor
+// shows as nothing.
+bool isBlank(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u == ' ' || (u >= '\t' && u <= '\r') || u == 0xA0;
+}
+
 std::string trim(const std::string &s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
+    std::size_t first = 0, last = s.size();
+    while (first < last && isBlank(s[first]))
+        ++first;
+    while (last > first && isBlank(s[last - 1]))
+        --last;
+    return s.substr(first, last - first);
+}
+
+bool isBlankLine(const std::string &s) {
+    return std::all_of(s.begin(), s.end(), isBlank);
 }
 
 // Columns `start` (1-based) to start + width - 1; cut short at the line's end.
@@ -47,21 +61,87 @@ std::string columns(const std::string &line, int start, int width) {
 
 std::vector<std::string> tokens(const std::string &line) {
     std::vector<std::string> out;
-    std::istringstream in(line);
-    for (std::string t; in >> t;)
-        out.push_back(t);
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && isBlank(line[i]))
+            ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !isBlank(line[i]))
+            ++i;
+        if (i > start)
+            out.push_back(line.substr(start, i - start));
+    }
     return out;
 }
 
+// Text from a file as a message shows it: bytes that are not printable as
+// \xNN, and a long text cut to its first 40 characters.
+std::string shown(const std::string &text) {
+    constexpr std::size_t kLongest = 40;
+    std::string out;
+    for (std::size_t i = 0; i < text.size() && i < kLongest; ++i) {
+        const auto u = static_cast<unsigned char>(text[i]);
+        if (u >= 0x20 && u < 0x7F) {
+            out += text[i];
+        } else {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02X", u);
+            out += buf;
+        }
+    }
+    if (text.size() > kLongest)
+        out += "... (" + std::to_string(text.size()) + " characters)";
+    return out;
+}
+
+enum class NumberText { Number, NotANumber, OutOfRange };
+
 // A whole text that is a plain decimal number: optional sign, digits with at
-// most one point ("0013." and ".5" count), optional exponent ("E-02").
-bool parseNumber(const std::string &text, double &value) {
-    static const std::regex number(R"([+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)");
+// most one point ("0013." and ".5" count), optional exponent ("E-02"). One
+// pass over the text, then a conversion that reports a value beyond what a
+// double holds (1e999, 1e-400) instead of failing.
+NumberText parseNumber(const std::string &text, double &value) {
     const std::string t = trim(text);
-    if (!std::regex_match(t, number))
-        return false;
-    value = std::stod(t);
-    return std::isfinite(value);
+    std::size_t i = 0;
+    const std::size_t n = t.size();
+    if (i < n && (t[i] == '+' || t[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < n && std::isdigit(static_cast<unsigned char>(t[i]))) {
+        ++i;
+        ++digits;
+    }
+    if (i < n && t[i] == '.') {
+        ++i;
+        while (i < n && std::isdigit(static_cast<unsigned char>(t[i]))) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return NumberText::NotANumber;
+    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < n && (t[i] == '+' || t[i] == '-'))
+            ++i;
+        std::size_t exponentDigits = 0;
+        while (i < n && std::isdigit(static_cast<unsigned char>(t[i]))) {
+            ++i;
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0)
+            return NumberText::NotANumber;
+    }
+    if (i != n)
+        return NumberText::NotANumber;
+    // from_chars takes no leading '+'
+    const char *first = t.data() + (t[0] == '+' ? 1 : 0);
+    const auto [end, ec] = std::from_chars(first, t.data() + n, value);
+    if (ec == std::errc::result_out_of_range)
+        return NumberText::OutOfRange;
+    if (ec != std::errc() || end != t.data() + n || !std::isfinite(value))
+        return NumberText::NotANumber;
+    return NumberText::Number;
 }
 
 struct Reader {
@@ -73,29 +153,35 @@ struct Reader {
 
     double number(const std::string &text, int line, const std::string &what) const {
         double v = 0;
-        if (!parseNumber(text, v))
-            fail(line, what + " is \"" + trim(text) + "\", not a number");
+        switch (parseNumber(text, v)) {
+        case NumberText::Number:
+            return v;
+        case NumberText::OutOfRange:
+            fail(line, what + " is \"" + shown(trim(text)) + "\", a number out of range");
+        case NumberText::NotANumber:
+            break;
+        }
+        fail(line, what + " is \"" + shown(trim(text)) + "\", not a number");
+    }
+
+    // A number that must lie within lo..hi, checked before it is used.
+    double number(const std::string &text, int line, const std::string &what, double lo,
+                  double hi) const {
+        const double v = number(text, line, what);
+        range(v, lo, hi, line, what);
         return v;
     }
 
-    // A fixed-column field that must hold a number.
-    double field(int line, int start, int width, const std::string &what) const {
-        const std::string &text = file.lines[static_cast<std::size_t>(line - 1)];
-        return number(columns(text, start, width), line,
-                      what + " (columns " + std::to_string(start) + "-" +
-                          std::to_string(start + width - 1) + ")");
-    }
-
-    // A fixed-column field that may be blank (then 0).
-    double optionalField(int line, int start, int width, const std::string &what) const {
-        const std::string &text = file.lines[static_cast<std::size_t>(line - 1)];
-        if (trim(columns(text, start, width)).empty())
-            return 0;
-        return field(line, start, width, what);
+    // A whole number within lo..hi (both within int), checked before the conversion.
+    int integer(const std::string &text, int line, const std::string &what, int lo, int hi) const {
+        const double v = number(text, line, what, lo, hi);
+        if (v != std::floor(v))
+            fail(line, what + " is \"" + shown(trim(text)) + "\", not a whole number");
+        return static_cast<int>(v);
     }
 
     void range(double v, double lo, double hi, int line, const std::string &what) const {
-        if (v < lo || v > hi) {
+        if (!(v >= lo && v <= hi)) {
             std::ostringstream s;
             s << what << " is " << v << ", outside " << lo << " to " << hi;
             fail(line, s.str());
@@ -105,7 +191,7 @@ struct Reader {
 
 bool isEndLine(const std::vector<std::string> &t) {
     double v = 0;
-    return !t.empty() && parseNumber(t[0], v) && v <= -1;
+    return !t.empty() && parseNumber(t[0], v) == NumberText::Number && v <= -1;
 }
 
 bool isPlainFileName(const std::string &name) {
@@ -223,7 +309,7 @@ TextFile readTextFile(const std::string &dir, const std::string &name) {
 Experiment readLastExperiment(const TextFile &file) {
     const Reader r{file};
     std::size_t count = file.lines.size();
-    while (count > 0 && trim(file.lines[count - 1]).empty())
+    while (count > 0 && isBlankLine(file.lines[count - 1]))
         --count; // blank lines at the very end belong to no record
     if (count == 0)
         r.fail(0, "the file holds no experiment");
@@ -241,23 +327,23 @@ Experiment readLastExperiment(const TextFile &file) {
     const std::string year = columns(l1, 5, 2);
     if (!std::isdigit(static_cast<unsigned char>(year[0])) ||
         !std::isdigit(static_cast<unsigned char>(year[1])))
-        r.fail(first,
-               "the year of the experiment code (columns 5-6) is \"" + year + "\", not two digits");
-    e.year = fullYear(std::stoi(year));
+        r.fail(first, "the year of the experiment code (columns 5-6) is \"" + shown(year) +
+                          "\", not two digits");
+    e.year = fullYear((year[0] - '0') * 10 + (year[1] - '0'));
     e.title = trim(columns(l1, 10, 40));
 
     e.weatherFile = trim(columns(l1, 51, 12));
     if (e.weatherFile.empty())
         r.fail(first, "File 1 (columns 51-62) names no weather file");
     if (!isPlainFileName(e.weatherFile))
-        r.fail(first, "the weather file \"" + e.weatherFile +
+        r.fail(first, "the weather file \"" + shown(e.weatherFile) +
                           "\" must be a plain file name in the working directory");
 
     e.initialFile = trim(columns(l2, 14, 12));
     if (e.initialFile.empty())
         r.fail(first + 1, "File 5 (columns 14-25) names no initial-conditions file");
     if (!isPlainFileName(e.initialFile))
-        r.fail(first + 1, "the initial-conditions file \"" + e.initialFile +
+        r.fail(first + 1, "the initial-conditions file \"" + shown(e.initialFile) +
                               "\" must be a plain file name in the working directory");
     return e;
 }
@@ -270,28 +356,31 @@ CropManagement readCropManagement(const TextFile &file) {
         r.fail(0, "the file has " + std::to_string(file.lines.size()) +
                       " line(s); the management values are on line 2");
     CropManagement m;
-    m.startDay = static_cast<int>(r.field(2, 2, 3, "simulation start day"));
-    m.plantingDay = static_cast<int>(r.field(2, 6, 3, "planting day"));
-    m.density = r.field(2, 10, 6, "plant density");
-    m.rowSpacing = r.field(2, 17, 6, "row spacing");
-    m.plantingDepth = r.field(2, 24, 5, "planting depth");
-    const double irrigation = r.field(2, 30, 2, "irrigation option");
-    const double nitrogen = r.field(2, 33, 2, "nitrogen option");
-    m.irrigationEfficiency = r.optionalField(2, 36, 6, "irrigation efficiency");
-    m.irrigationDepth = r.optionalField(2, 43, 5, "irrigation soil depth");
-    m.irrigationUsable = r.optionalField(2, 49, 6, "usable water");
-
-    r.range(m.startDay, 1, 366, 2, "simulation start day (columns 2-4)");
-    r.range(m.plantingDay, 1, 366, 2, "planting day (columns 6-8)");
-    r.range(m.density, 0.1, 100, 2, "plant density (columns 10-15, plants/m2)");
-    r.range(m.rowSpacing, 0, 999, 2, "row spacing (columns 17-22)");
-    r.range(m.plantingDepth, 0, 20, 2, "planting depth (columns 24-28, cm)");
-    r.range(irrigation, 1, 4, 2, "irrigation option (columns 30-31)");
-    r.range(nitrogen, 0, 1, 2, "nitrogen option (columns 33-34)");
-    r.range(m.irrigationEfficiency, 0, 100, 2, "irrigation efficiency (columns 36-41)");
-    r.range(m.irrigationUsable, 0, 100, 2, "usable water (columns 49-54, percent)");
-    m.irrigation = static_cast<Irrigation>(static_cast<int>(irrigation));
-    m.nitrogen = static_cast<int>(nitrogen);
+    // Every value is checked against its range before it is converted or used.
+    const auto field = [&](int start, int width, const std::string &what, double lo, double hi,
+                           bool optional = false) {
+        const std::string name = what + " (columns " + std::to_string(start) + "-" +
+                                 std::to_string(start + width - 1) + ")";
+        const std::string text = columns(file.lines[1], start, width);
+        if (optional && trim(text).empty())
+            return 0.0;
+        return r.number(text, 2, name, lo, hi);
+    };
+    const auto whole = [&](int start, int width, const std::string &what, int lo, int hi) {
+        const std::string name = what + " (columns " + std::to_string(start) + "-" +
+                                 std::to_string(start + width - 1) + ")";
+        return r.integer(columns(file.lines[1], start, width), 2, name, lo, hi);
+    };
+    m.startDay = whole(2, 3, "simulation start day", 1, 366);
+    m.plantingDay = whole(6, 3, "planting day", 1, 366);
+    m.density = field(10, 6, "plant density", 0.1, 100);
+    m.rowSpacing = field(17, 6, "row spacing", 0, 999);
+    m.plantingDepth = field(24, 5, "planting depth", 0, 20);
+    m.irrigation = static_cast<Irrigation>(whole(30, 2, "irrigation option", 1, 4));
+    m.nitrogen = whole(33, 2, "nitrogen option", 0, 1);
+    m.irrigationEfficiency = field(36, 6, "irrigation efficiency", 0, 100, true);
+    m.irrigationDepth = field(43, 5, "irrigation soil depth", -1e6, 1e6, true);
+    m.irrigationUsable = field(49, 6, "usable water", 0, 100, true);
     return m;
 }
 
@@ -301,34 +390,102 @@ Genetics readGenetics(const TextFile &file) {
     const Reader r{file};
     int lineNo = 0;
     for (std::size_t i = 0; i < file.lines.size(); ++i)
-        if (!trim(file.lines[i]).empty()) {
+        if (!isBlankLine(file.lines[i])) {
             lineNo = static_cast<int>(i) + 1;
             break;
         }
     if (lineNo == 0)
         r.fail(0, "the file is empty; it should hold one variety line");
     const std::string &line = file.lines[static_cast<std::size_t>(lineNo - 1)];
-
-    // number, name, then the juvenile degree-days ("000.0") and the optimal
-    // photoperiod ("00.00") written straight after the name, then four values
-    // separated by blanks. The degree-days are the (at most three) digits, the
-    // point and the decimal just before the photoperiod.
-    static const std::regex layout(
-        R"(^\s*(\d+)\s(.*?)\s*(\d{1,3}\.\d)\s*(\d{1,2}\.\d\d)\s+(\S+)\s+(\S+)\s+(\S+)\s+(\S+)\s*$)");
-    std::smatch m;
-    if (!std::regex_match(line, m, layout))
+    const auto notAVarietyLine = [&] {
         r.fail(lineNo, "not a variety line: number, name, juvenile degree-days, optimal "
                        "photoperiod, speed of development, degree-days flowering to maturity "
                        "and two correction factors were expected");
+    };
+
+    // number, name, then the juvenile degree-days ("000.0") and the optimal
+    // photoperiod ("00.00") written straight after the name, then four values
+    // separated by blanks. Read from both ends, each character looked at a
+    // fixed number of times.
+    const auto digit = [&](std::size_t i) {
+        return std::isdigit(static_cast<unsigned char>(line[i])) != 0;
+    };
+    std::size_t pos = 0;
+    while (pos < line.size() && isBlank(line[pos]))
+        ++pos;
+    const std::size_t numberStart = pos;
+    while (pos < line.size() && digit(pos))
+        ++pos;
+    if (pos == numberStart || pos >= line.size() || !isBlank(line[pos]))
+        notAVarietyLine();
+    const std::string numberText = line.substr(numberStart, pos - numberStart);
+    const std::size_t middleStart = pos + 1; // one blank after the number
+
+    // The last four blank-separated values.
+    std::size_t end = line.size();
+    std::string last[4];
+    for (int k = 3; k >= 0; --k) {
+        while (end > middleStart && isBlank(line[end - 1]))
+            --end;
+        std::size_t start = end;
+        while (start > middleStart && !isBlank(line[start - 1]))
+            --start;
+        if (start == end || start == middleStart)
+            notAVarietyLine();
+        last[k] = line.substr(start, end - start);
+        end = start;
+    }
+    while (end > middleStart && isBlank(line[end - 1]))
+        --end;
+    // line[middleStart, end) is the name followed by "ddd.d" and "dd.dd" (blanks
+    // allowed between them). Of the ways to read it, the one whose degree-days
+    // begin earliest (the shortest name) counts; the degree-days take up to
+    // three digits, the photoperiod up to two.
+    std::size_t bestStart = std::string::npos, bestP1 = 0, bestP2 = 0;
+    for (std::size_t p2Digits = 2; p2Digits >= 1; --p2Digits) {
+        // photoperiod: digits, point, two decimals, ending at `end`
+        if (end < middleStart + 3 + p2Digits || !digit(end - 1) || !digit(end - 2) ||
+            line[end - 3] != '.')
+            continue;
+        std::size_t p2Start = end - 3 - p2Digits;
+        bool ok = true;
+        for (std::size_t i = p2Start; i < end - 3; ++i)
+            ok = ok && digit(i);
+        if (!ok)
+            continue;
+        std::size_t p1End = p2Start;
+        while (p1End > middleStart && isBlank(line[p1End - 1]))
+            --p1End;
+        if (p1End < middleStart + 3 || !digit(p1End - 1) || line[p1End - 2] != '.')
+            continue;
+        std::size_t p1Start = p1End - 2;
+        std::size_t p1Digits = 0;
+        while (p1Digits < 3 && p1Start > middleStart && digit(p1Start - 1)) {
+            --p1Start;
+            ++p1Digits;
+        }
+        if (p1Digits == 0)
+            continue;
+        if (bestStart == std::string::npos || p1Start < bestStart) {
+            bestStart = p1Start;
+            bestP1 = p1End;
+            bestP2 = p2Start;
+        }
+    }
+    if (bestStart == std::string::npos)
+        notAVarietyLine();
+
     Genetics g;
-    g.number = std::stoi(m[1].str());
-    g.name = trim(m[2].str());
-    g.juvenileDegreeDays = r.number(m[3].str(), lineNo, "degree-days shoot to juvenile");
-    g.optimalPhotoperiod = r.number(m[4].str(), lineNo, "optimal photoperiod");
-    g.photoperiodDelay = r.number(m[5].str(), lineNo, "speed of development");
-    g.fillDegreeDays = r.number(m[6].str(), lineNo, "degree-days flowering to maturity");
-    g.correction1 = r.number(m[7].str(), lineNo, "correction factor 1");
-    g.correction2 = r.number(m[8].str(), lineNo, "correction factor 2");
+    g.number = r.integer(numberText, lineNo, "variety number", 0, 999999);
+    g.name = trim(line.substr(middleStart, bestStart - middleStart));
+    g.juvenileDegreeDays = r.number(line.substr(bestStart, bestP1 - bestStart), lineNo,
+                                    "degree-days shoot to juvenile");
+    g.optimalPhotoperiod =
+        r.number(line.substr(bestP2, end - bestP2), lineNo, "optimal photoperiod");
+    g.photoperiodDelay = r.number(last[0], lineNo, "speed of development");
+    g.fillDegreeDays = r.number(last[1], lineNo, "degree-days flowering to maturity");
+    g.correction1 = r.number(last[2], lineNo, "correction factor 1");
+    g.correction2 = r.number(last[3], lineNo, "correction factor 2");
 
     r.range(g.juvenileDegreeDays, 50, 999, lineNo, "degree-days shoot to juvenile");
     r.range(g.optimalPhotoperiod, 10, 20, lineNo, "optimal photoperiod (hours)");
@@ -346,6 +503,16 @@ SoilProfile readSoilProfile(const TextFile &file) {
     SoilProfile p;
     p.fromFile = true;
     p.description = trim(file.lines[0]);
+    // albedo, U (stage 1 evaporation), drainage coefficient, curve number, ...;
+    // a parameter line too short to hold them leaves the defaults
+    const auto parameters = tokens(file.lines[1]);
+    if (parameters.size() >= 4) {
+        p.stage1Limit = r.number(parameters[1], 2, "U (stage 1 evaporation, mm)", 0, 50);
+        // 0 stands for a soil without a curve number: no runoff
+        p.curveNumber = r.number(parameters[3], 2, "runoff curve number", 0, 100);
+    } else {
+        p.surfaceDefaults = true;
+    }
     bool ended = false;
     for (std::size_t i = 2; i < file.lines.size() && !ended; ++i) {
         const int lineNo = static_cast<int>(i) + 1;
@@ -446,7 +613,8 @@ Weather readWeather(const TextFile &file) {
             const std::string &glued = t[2];
             const auto point = glued.find('.');
             if (point == std::string::npos || point < 4)
-                r.fail(lineNo, "\"" + glued + "\" is not a day of year followed by the radiation");
+                r.fail(lineNo,
+                       "\"" + shown(glued) + "\" is not a day of year followed by the radiation");
             dayText = glued.substr(0, point - 3);
             radText = glued.substr(point - 3);
         } else if (t.size() == 7) {
@@ -457,14 +625,11 @@ Weather readWeather(const TextFile &file) {
             r.fail(lineNo, "expected code, year, day and radiation, maximum and minimum "
                            "temperature, rain");
         }
-        const double yearField = r.number(t[1], lineNo, "year");
-        const double doy = r.number(dayText, lineNo, "day of year");
-        if (yearField < 0 || yearField != std::floor(yearField))
-            r.fail(lineNo, "year \"" + t[1] + "\" is not a whole number");
-        const Date d{fullYear(static_cast<int>(yearField)), static_cast<int>(doy)};
-        if (doy != std::floor(doy) || d.doy < 1 || d.doy > daysInYear(d.year))
-            r.fail(lineNo,
-                   "day of year " + dayText + " does not exist in " + std::to_string(d.year));
+        const int yearField = r.integer(t[1], lineNo, "year", 0, 9999);
+        const Date d{fullYear(yearField), r.integer(dayText, lineNo, "day of year", 1, 366)};
+        if (d.doy > daysInYear(d.year))
+            r.fail(lineNo, "day of year " + std::to_string(d.doy) + " does not exist in " +
+                               std::to_string(d.year));
         WeatherDay day;
         day.line = lineNo;
         day.radiation = r.number(radText, lineNo, "radiation");
@@ -501,11 +666,8 @@ std::vector<ScheduleEvent> readSchedule(const TextFile &file) {
         if (t.size() < 2)
             r.fail(lineNo, "an event needs a day of year and an amount");
         ScheduleEvent e;
-        const double doy = r.number(t[0], lineNo, "day of year");
-        e.amount = r.number(t[1], lineNo, "amount");
-        r.range(doy, 1, 366, lineNo, "day of year");
-        r.range(e.amount, 0, 10000, lineNo, "amount");
-        e.doy = static_cast<int>(doy);
+        e.doy = r.integer(t[0], lineNo, "day of year", 1, 366);
+        e.amount = r.number(t[1], lineNo, "amount", 0, 10000);
         events.push_back(e);
     }
     return events;

@@ -114,10 +114,17 @@ struct SoilLayer {
 struct SoilProfile {
     std::string description; // header line, or the note of the default profile
     bool fromFile = false;
+    // From the parameter line (line 2): albedo, the upper limit of the first
+    // stage of soil evaporation U (mm), the drainage coefficient and the runoff
+    // curve number; the model uses U and the curve number.
+    double stage1Limit = 6.0;     // mm
+    double curveNumber = 75.0;    // runoff curve number for average wetness; 0: no runoff
+    bool surfaceDefaults = false; // the parameter line held fewer than four values
     std::vector<SoilLayer> layers;
 };
 
-// sprofile.sg2: header, parameter line, one line per layer, " -001." end.
+// sprofile.sg2: header, parameter line (albedo, U, drainage coefficient,
+// curve number, ...), one line per layer, " -001." end.
 SoilProfile readSoilProfile(const TextFile &file);
 // The profile used when there is no sprofile.sg2 (see README).
 SoilProfile defaultSoilProfile();

@@ -27,6 +27,9 @@ ModelInputs readInputs(const std::string &dir) {
 
     if (!findFileNoCase(dir, "sprofile.sg2").empty()) {
         in.soil = readSoilProfile(readTextFile(dir, "sprofile.sg2"));
+        if (in.soil.surfaceDefaults)
+            in.notes.push_back("sprofile.sg2, line 2 gives no U and curve number: U 6 mm and "
+                               "curve number 75 are used");
     } else {
         in.soil = defaultSoilProfile();
         in.notes.push_back("no sprofile.sg2: the default soil profile is used");

@@ -1,16 +1,20 @@
 // The season, one day at a time. Each day:
 //   1. the day's weather and its degree-days;
-//   2. rain and irrigation enter the soil from the top, water above the
-//      drained upper limit drains to the layer below (and out at the bottom);
-//   3. potential evapotranspiration is split by the canopy into soil
-//      evaporation and crop transpiration; the roots supply what they can;
-//   4. leaves expand and biomass grows from the intercepted radiation, both
-//      reduced by water (and, with the nitrogen option, nitrogen) stress;
+//   2. rain runs off by the soil's curve number; the rest (and irrigation)
+//      enters the soil from the top, water above the drained upper limit
+//      drains to the layer below (and out at the bottom);
+//   3. potential evapotranspiration is split by the canopy into potential soil
+//      evaporation, which the soil delivers in two stages, and potential
+//      transpiration, which the roots supply as far as they can;
+//   4. leaves expand (slowed by water stress before growth is) and die back
+//      (with age after flowering, and sooner in a drought); biomass grows from
+//      the intercepted radiation, reduced by water (and, with the nitrogen
+//      option, nitrogen) stress, and a share of it goes to the roots;
 //   5. the crop takes up nitrogen towards its critical concentration;
 //   6. development advances; a stage reached is recorded with that day's
 //      biomass and leaf area.
-// Water and nitrogen stress slow growth only, never development, so a crop
-// with more water is never smaller than the same crop with less.
+// Stress never slows development; only a canopy killed by drought ends grain
+// filling early, and that can only lower the yield of a drier crop.
 #include "model.h"
 
 #include <algorithm>
@@ -21,17 +25,14 @@
 namespace sorghumsim {
 
 const char *stageName(int stage) {
-    static const char *names[] = {"SOWING",
-                                  "EMERGENCE",
-                                  "END JUVENILE PHASE",
-                                  "FLORAL INITIATION",
-                                  "FLOWERING",
-                                  "PHYSIOLOGICAL MATURITY"};
+    static const char *names[] = {
+        "SOWING",    "EMERGENCE",           "END JUVENILE PHASE",    "FLORAL INITIATION",
+        "FLOWERING", "BEGIN GRAIN FILLING", "PHYSIOLOGICAL MATURITY"};
     return stage >= 0 && stage < StageCount ? names[stage] : "";
 }
 
 const char *stageShortName(int stage) {
-    static const char *names[] = {"SOWN", "EMERG", "JUVEN", "F.INIT", "FLOWER", "MATUR"};
+    static const char *names[] = {"SOWN", "EMERG", "JUVEN", "F.INIT", "FLOWER", "G.FILL", "MATUR"};
     return stage >= 0 && stage < StageCount ? names[stage] : "-";
 }
 
@@ -71,9 +72,11 @@ double potentialEt(double radiation, double tmean) {
                              radiation / lambda);
 }
 
-// Leaf area of one unit of the largest canopy, by degree-days since emergence.
-double leafCurve(double tt) {
-    return 1.0 / (1.0 + std::exp(-(tt - kLeafMidpoint) / kLeafSpread));
+// Part of the largest leaf area a plant has reached `tt` degree-days after
+// emergence: a logistic curve whose midpoint lies a fixed thermal time after
+// the end of the variety's juvenile phase.
+double leafCurve(double tt, double midpoint) {
+    return 1.0 / (1.0 + std::exp(-(tt - midpoint) / kLeafSpread));
 }
 
 // Crowding: leaf area per plant times density, saturating towards kCanopyLaiLimit.
@@ -82,11 +85,40 @@ double largestLai(double density) {
     return alone / (1.0 + alone / kCanopyLaiLimit);
 }
 
+// Part of the day's growth that goes to the roots, by degree-days since
+// emergence (none after flowering).
+double rootShare(double ttSinceEmergence) {
+    const double progress = std::clamp(ttSinceEmergence / kRootShareDecline, 0.0, 1.0);
+    return kRootShareAtEmergence + (kRootShareLate - kRootShareAtEmergence) * progress;
+}
+
 // Critical nitrogen of a crop of `biomass` g/m2, kg N/ha.
 double criticalNitrogen(double biomass) {
     const double tha = biomass / 100.0;
     const double percent = tha < 1 ? kCriticalN : kCriticalN * std::pow(tha, kCriticalNSlope);
     return tha * 10.0 * percent;
+}
+
+// Runoff (mm) of `rain` mm by the curve-number rule: retention
+// S = 254 (100 / CN - 1) mm, nothing runs off until the rain exceeds the
+// initial abstraction 0.2 S, then Q = (P - 0.2 S)^2 / (P + 0.8 S).
+double curveNumberRunoff(double rain, double curveNumber) {
+    if (rain <= 0 || curveNumber <= 0)
+        return 0;
+    const double retention = 254.0 * (100.0 / curveNumber - 1.0);
+    const double abstraction = kInitialAbstraction * retention;
+    if (rain <= abstraction)
+        return 0;
+    return (rain - abstraction) * (rain - abstraction) / (rain + retention - abstraction);
+}
+
+// The curve number of the day: the soil's value (average wetness) moved
+// towards its dry or its wet form by the relative wetness (0 at LL, 1 at DUL)
+// of the upper soil.
+double dailyCurveNumber(double cn2, double wetness) {
+    const double dry = 4.2 * cn2 / (10.0 - 0.058 * cn2);
+    const double wet = std::min(100.0, 23.0 * cn2 / (10.0 + 0.13 * cn2));
+    return std::clamp(dry + (wet - dry) * std::clamp(wetness, 0.0, 1.0), 1.0, 100.0);
 }
 
 struct Layer {
@@ -116,19 +148,17 @@ public:
         // The initial-conditions file gives the starting water by depth; its
         // layers need not match the profile's: each profile layer takes the
         // value at its middle (the deepest given value below the last one).
+        // Both lists run down the profile, so one pass over each suffices.
         if (!initial.empty()) {
+            std::size_t i = 0;
+            double top = 0;
             for (auto &l : m_layers) {
                 const double mid = (l.top + l.bottom) / 2;
-                double top = 0;
-                double water = initial.back().water;
-                for (const auto &i : initial) {
-                    if (mid < top + i.thickness) {
-                        water = i.water;
-                        break;
-                    }
-                    top += i.thickness;
+                while (i < initial.size() && mid >= top + initial[i].thickness) {
+                    top += initial[i].thickness;
+                    ++i;
                 }
-                l.theta = water;
+                l.theta = i < initial.size() ? initial[i].water : initial.back().water;
             }
         }
         for (auto &l : m_layers)
@@ -159,22 +189,33 @@ public:
         return moving;
     }
 
-    double rootFraction(const Layer &l, double rootDepth) const {
-        return std::clamp((rootDepth - l.top) / (l.bottom - l.top), 0.0, 1.0);
+    static double fraction(const Layer &l, double depth) {
+        return std::clamp((depth - l.top) / (l.bottom - l.top), 0.0, 1.0);
     }
 
     double extractable(double rootDepth) const {
         double sum = 0;
         for (const auto &l : m_layers)
-            sum += rootFraction(l, rootDepth) * std::max(0.0, l.theta - l.ll) * l.mm;
+            sum += fraction(l, rootDepth) * std::max(0.0, l.theta - l.ll) * l.mm;
         return sum;
     }
 
     double capacity(double rootDepth) const {
         double sum = 0;
         for (const auto &l : m_layers)
-            sum += rootFraction(l, rootDepth) * (l.dul - l.ll) * l.mm;
+            sum += fraction(l, rootDepth) * (l.dul - l.ll) * l.mm;
         return sum;
+    }
+
+    // Relative wetness (0 at LL, 1 at DUL) of the soil down to `depth`.
+    double wetness(double depth) const {
+        const double cap = capacity(depth);
+        if (cap <= 0)
+            return 1;
+        double water = 0;
+        for (const auto &l : m_layers)
+            water += fraction(l, depth) * (l.theta - l.ll) * l.mm;
+        return water / cap;
     }
 
     // Raises the layers the roots reach (all layers when rootDepth covers the
@@ -182,23 +223,36 @@ public:
     double fillToUpperLimit(double rootDepth) {
         double added = 0;
         for (auto &l : m_layers)
-            if (rootFraction(l, rootDepth) > 0 && l.theta < l.dul) {
+            if (fraction(l, rootDepth) > 0 && l.theta < l.dul) {
                 added += (l.dul - l.theta) * l.mm;
                 l.theta = l.dul;
             }
         return added;
     }
 
-    // Soil evaporation from the top layer, which dries down to half its lower
-    // limit; a drying surface slows evaporation (the square of the relative wetness).
-    double evaporate(double potential) {
-        Layer &top = m_layers.front();
-        const double airDry = top.ll / 2;
-        const double relative = std::clamp((top.theta - airDry) / (top.dul - airDry), 0.0, 1.0);
-        const double e =
-            std::min(potential * relative * relative, std::max(0.0, top.theta - airDry) * top.mm);
-        top.theta -= e / top.mm;
-        return e;
+    // Takes up to `mm` of soil evaporation from the surface soil, the top layer
+    // first: the top kAirDryDepth cm can dry to air-dry (half the LL), the
+    // soil below it down to kEvaporationDepth cm to its LL. Returns what was
+    // taken.
+    double evaporate(double mm) {
+        const auto overlap = [](const Layer &l, double from, double to) {
+            return std::max(0.0, std::min(l.bottom, to) - std::max(l.top, from));
+        };
+        double left = mm;
+        for (auto &l : m_layers) {
+            if (left <= 0 || l.top >= kEvaporationDepth)
+                break;
+            const double airDry = overlap(l, 0, kAirDryDepth);
+            const double below = overlap(l, kAirDryDepth, kEvaporationDepth);
+            // the part of the layer that evaporation reaches, and its floor
+            const double reached = (airDry + below) / (l.bottom - l.top);
+            const double floor = (airDry * l.ll / 2 + below * l.ll) / (airDry + below);
+            const double available = std::max(0.0, l.theta - floor) * l.mm * reached;
+            const double take = std::min(left, available);
+            l.theta -= take / l.mm;
+            left -= take;
+        }
+        return mm - left;
     }
 
     // Takes `mm` from the root zone in proportion to each layer's extractable water.
@@ -208,7 +262,7 @@ public:
             return;
         const double share = std::min(1.0, mm / total);
         for (auto &l : m_layers) {
-            const double avail = rootFraction(l, rootDepth) * std::max(0.0, l.theta - l.ll) * l.mm;
+            const double avail = fraction(l, rootDepth) * std::max(0.0, l.theta - l.ll) * l.mm;
             l.theta -= share * avail / l.mm;
         }
     }
@@ -222,6 +276,48 @@ public:
 
 private:
     std::vector<Layer> m_layers;
+};
+
+// Soil evaporation in two stages: while the surface is wet it evaporates at
+// the potential rate (stage 1) until U mm have gone since it was wetted; from
+// then on the surface dries and the cumulative evaporation grows with the
+// square root of the days since (stage 2).
+class SurfaceDrying {
+public:
+    explicit SurfaceDrying(double stage1Limit) : m_limit(stage1Limit), m_stage1(stage1Limit) {}
+
+    // Water entering the soil first makes good what stage 1 had taken; when
+    // that brings the surface back within stage 1, drying starts afresh.
+    void wet(double mm) {
+        if (mm <= 0)
+            return;
+        m_stage1 = std::max(0.0, m_stage1 - mm);
+        if (m_stage1 < m_limit)
+            m_days = 0;
+    }
+
+    // The evaporation the surface allows today under the potential `potential`.
+    double demand(double potential) {
+        if (potential <= 0)
+            return 0;
+        if (m_stage1 < m_limit) {
+            const double e = std::min(potential, m_limit - m_stage1);
+            m_stage1 += e;
+            if (e >= potential)
+                return e;
+            // stage 1 ends today; the rest of the day is the first of stage 2
+            m_days = 1;
+            return e + std::min(potential - e, kStage2Evaporation);
+        }
+        m_days += 1;
+        return std::min(potential,
+                        kStage2Evaporation * (std::sqrt(m_days) - std::sqrt(m_days - 1)));
+    }
+
+private:
+    double m_limit;
+    double m_stage1;   // evaporated in stage 1 since the last wetting, mm
+    double m_days = 0; // days in stage 2
 };
 
 // A schedule day of year within the season: on or after the start day it is
@@ -283,11 +379,13 @@ SeasonResult simulate(const ModelInputs &in) {
     }
 
     const double laiMax = largestLai(man.density);
+    const double leafMidpoint = gen.juvenileDegreeDays + kLeafMidpointAfterJuvenile;
+    SurfaceDrying surface(in.soil.stage1Limit);
     int stage = -1;             // not planted yet
     double stageDegreeDays = 0; // degree-days since the last stage
     double induction = 0;       // progress to floral initiation, 0-1
     double thermalTime = 0, leafTime = 0;
-    double lai = 0, laiAtFlowering = 0, biomass = 0, cropN = 0;
+    double lai = 0, laiAtFlowering = 0, biomass = 0, roots = 0, cropN = 0;
     double rootDepth = 0, nitrogenFactor = 1;
     int dap = -1;
 
@@ -329,9 +427,15 @@ SeasonResult simulate(const ModelInputs &in) {
         const bool growing = stage >= Emergence && stage < Maturity;
         r.degreeDays = planted ? degreeDays(tmean) : 0;
 
-        // 2. water in
+        // 2. water in: rain runs off first; irrigation is applied where it
+        // infiltrates
         r.rain = w.rain;
-        double net = w.rain;
+        r.runoff =
+            in.soil.curveNumber > 0
+                ? curveNumberRunoff(w.rain, dailyCurveNumber(in.soil.curveNumber,
+                                                             soil.wetness(kRunoffWetnessDepth)))
+                : 0;
+        double net = w.rain - r.runoff;
         if (planted && man.irrigation == Irrigation::Schedule) {
             const auto e = irrigationEvents.find(d);
             if (e != irrigationEvents.end()) {
@@ -340,49 +444,65 @@ SeasonResult simulate(const ModelInputs &in) {
             }
         }
         r.drainage = soil.infiltrate(net);
+        double added = 0;
         if (planted && man.irrigation == Irrigation::Automatic) {
             const double cap = soil.capacity(rootDepth);
-            if (cap > 0 && soil.extractable(rootDepth) < usable * cap)
-                r.irrigation = soil.fillToUpperLimit(rootDepth) / efficiency;
+            if (cap > 0 && soil.extractable(rootDepth) < usable * cap) {
+                added = soil.fillToUpperLimit(rootDepth);
+                r.irrigation = added / efficiency;
+            }
         } else if (planted && man.irrigation == Irrigation::NoStress) {
-            r.irrigation = soil.fillToUpperLimit(soil.depth());
+            added = soil.fillToUpperLimit(soil.depth());
+            r.irrigation = added;
         }
+        surface.wet(net + added);
 
         // 3. evaporation and transpiration
         r.potentialEt = potentialEt(w.radiation, tmean);
         const double cover = 1 - std::exp(-kExtinction * lai);
         const double potentialT = growing ? r.potentialEt * cover : 0;
-        r.evaporation = soil.evaporate(r.potentialEt * (1 - cover));
+        r.evaporation = soil.evaporate(surface.demand(r.potentialEt * (1 - cover)));
         const double supply = kUptakeFraction * soil.extractable(rootDepth);
-        double leafFactor = 1;
+        double supplyRatio = 1; // supply / demand, at most 1 counted
         if (potentialT > 1e-9 && waterLimited) {
             r.transpiration = std::min(potentialT, supply);
             r.waterStress = r.transpiration / potentialT;
-            leafFactor = std::min(1.0, supply / (kLeafStressMargin * potentialT));
+            r.leafStress = std::min(1.0, supply / (kLeafStressMargin * potentialT));
+            supplyRatio = r.waterStress;
         } else {
             r.transpiration = std::min(potentialT, soil.extractable(rootDepth));
         }
         soil.extract(r.transpiration, rootDepth);
 
-        // 4. leaves and biomass
+        // 4. leaves, biomass and roots
         if (growing) {
             r.nitrogenStress = nitrogenFactor;
             const double growthFactor = std::min(r.waterStress, nitrogenFactor);
             if (stage < Flowering) {
                 const double next = leafTime + r.degreeDays;
-                lai += laiMax * (leafCurve(next) - leafCurve(leafTime)) *
-                       std::min(leafFactor, nitrogenFactor);
+                lai += laiMax *
+                       (leafCurve(next, leafMidpoint) - leafCurve(leafTime, leafMidpoint)) *
+                       std::min(r.leafStress, nitrogenFactor);
                 leafTime = next;
             } else {
-                const double fill =
-                    std::min(1.0, (stageDegreeDays + r.degreeDays) / gen.fillDegreeDays);
-                lai = laiAtFlowering * (1 - kLeafSenescence * fill);
+                // ageing: kLeafSenescence of the flowering leaf area is lost
+                // in step with the degree-days from flowering to maturity
+                lai -= laiAtFlowering * kLeafSenescence * r.degreeDays /
+                       (kFloweringToGrainFill + gen.fillDegreeDays);
             }
+            // a drought makes the oldest leaves die sooner
+            lai -= lai * kDroughtSenescence * (1 - supplyRatio);
+            lai = std::max(0.0, lai);
+
             const double intercepted =
                 kParFraction * w.radiation * (1 - std::exp(-kExtinction * lai));
             const double temperature = std::clamp(
                 (tmean - kBaseTemperature) / (kRueFullTemperature - kBaseTemperature), 0.0, 1.0);
-            biomass += kRadiationUseEfficiency * intercepted * temperature * growthFactor;
+            const double growth =
+                kRadiationUseEfficiency * intercepted * temperature * growthFactor;
+            const double toRoots = stage < Flowering ? growth * rootShare(leafTime) : 0;
+            roots += toRoots;
+            biomass += growth - toRoots;
         }
 
         // 5. nitrogen
@@ -426,11 +546,16 @@ SeasonResult simulate(const ModelInputs &in) {
                     next = FloralInitiation;
                     stageDegreeDays = 0;
                 }
+            } else if (stage >= Flowering && lai < kDeadCanopyLai) {
+                // drought has killed the canopy: grain filling ends here
+                next = Maturity;
+                out.earlyMaturity = true;
             } else {
                 const double need = stage == Sowing
                                         ? kEmergenceDegreeDays + kEmergencePerCm * man.plantingDepth
                                     : stage == Emergence        ? gen.juvenileDegreeDays
                                     : stage == FloralInitiation ? kInitiationToFlowering
+                                    : stage == Flowering        ? kFloweringToGrainFill
                                                                 : gen.fillDegreeDays;
                 if (stageDegreeDays >= need) {
                     next = stage + 1;
@@ -440,7 +565,7 @@ SeasonResult simulate(const ModelInputs &in) {
             if (next != stage) {
                 stage = next;
                 if (stage == Emergence) {
-                    lai = laiMax * leafCurve(0);
+                    lai = laiMax * leafCurve(0, leafMidpoint);
                     biomass = kInitialBiomass;
                     cropN = criticalNitrogen(biomass);
                 }
@@ -455,6 +580,7 @@ SeasonResult simulate(const ModelInputs &in) {
         r.thermalTime = thermalTime;
         r.lai = lai;
         r.biomass = biomass;
+        r.roots = roots;
         r.soilWater = soil.totalWater();
         r.rootDepth = planted ? rootDepth : 0;
         r.extractable = soil.extractable(rootDepth);
@@ -467,12 +593,13 @@ SeasonResult simulate(const ModelInputs &in) {
 
         if (stage == Maturity) {
             out.maturityBiomass = biomass;
+            out.maturityRoots = roots;
             return out;
         }
         if (dap >= kMaxSeasonDays)
-            throw SimulationError("no physiological maturity within " +
+            throw SimulationError("genetics.sg9: no physiological maturity within " +
                                   std::to_string(kMaxSeasonDays) + " days of planting; " +
-                                  stageReached() + " (check genetics.sg9 and the weather)");
+                                  stageReached() + " (check the variety and the weather)");
     }
 }
 

@@ -82,6 +82,13 @@ void appendMaturity(std::vector<std::string> &lines, const SeasonResult &r) {
     lines.push_back(stageRow(r.stages.back()));
 }
 
+// "PHYSIOLOGICAL MATURITY" -> "Physiological maturity"
+std::string titleCase(std::string name) {
+    for (std::size_t i = 1; i < name.size(); ++i)
+        name[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));
+    return name;
+}
+
 // Date, day of year and days after planting ("-" before planting).
 std::string dayStart(const DayResult &d) {
     if (d.dap < 0)
@@ -112,40 +119,82 @@ std::vector<std::vector<std::string>> buildOutputs(const ModelInputs &in, const 
     o1.push_back(fmt(" Above-ground dry biomass at maturity: %.2f t/ha (%.0f g/m2)",
                      r.maturityBiomass / 100.0, r.maturityBiomass));
     o1.push_back(fmt(" Largest leaf area index: %.2f", r.maxLai));
+    o1.push_back(fmt(" Root dry biomass at maturity: %.2f t/ha", r.maturityRoots / 100.0));
+    if (r.earlyMaturity)
+        o1.push_back(" Drought killed the leaves during grain filling: the crop matured early.");
+    o1.push_back("");
+    o1.push_back(" Water balance by stage (mm)");
+    o1.push_back("  From                      To                         RAIN  IRRIG RUNOFF   EVAP "
+                 "TRANSP  DRAIN");
+    {
+        // From the simulation start to sowing, then from each stage to the next.
+        std::vector<std::pair<std::string, Date>> bounds;
+        bounds.emplace_back("Simulation start", r.start);
+        for (const auto &st : r.stages)
+            bounds.emplace_back(titleCase(stageName(st.stage)), st.date);
+        for (std::size_t k = 0; k + 1 < bounds.size(); ++k) {
+            double sums[6] = {};
+            for (const auto &d : r.days)
+                if (d.date > bounds[k].second && d.date <= bounds[k + 1].second) {
+                    sums[0] += d.rain;
+                    sums[1] += d.irrigation;
+                    sums[2] += d.runoff;
+                    sums[3] += d.evaporation;
+                    sums[4] += d.transpiration;
+                    sums[5] += d.drainage;
+                }
+            // the first day of the simulation belongs to the first period
+            if (k == 0 && !r.days.empty()) {
+                const auto &d = r.days.front();
+                sums[0] += d.rain;
+                sums[1] += d.irrigation;
+                sums[2] += d.runoff;
+                sums[3] += d.evaporation;
+                sums[4] += d.transpiration;
+                sums[5] += d.drainage;
+            }
+            o1.push_back(fmt("  %-24s  %-24s %6.1f %6.1f %6.1f %6.1f %6.1f %6.1f",
+                             bounds[k].first.c_str(), bounds[k + 1].first.c_str(), sums[0], sums[1],
+                             sums[2], sums[3], sums[4], sums[5]));
+        }
+    }
 
     // OUT2.SG: daily growth from planting
     auto &o2 = files[1];
     o2 = prologue(in, r, "OUT2.SG", "Daily growth");
-    o2.push_back(
-        "  DATE   DOY  DAP   DEG.D  TT.SUM  PHOTOP    LAI  BIOMASS  WSTRESS  NSTRESS  STAGE");
-    o2.push_back("                    Cd/d      Cd       h              g/m2");
+    o2.push_back("  DATE   DOY  DAP   DEG.D  TT.SUM  PHOTOP    LAI  BIOMASS    ROOTS  WSTRESS  "
+                 "LSTRESS  NSTRESS  STAGE");
+    o2.push_back("                    Cd/d      Cd       h              g/m2     g/m2");
     for (const auto &d : r.days)
         if (d.dap >= 0)
-            o2.push_back(dayStart(d) + fmt(" %7.1f %7.0f %7.2f %6.2f %8.1f %8.2f %8.2f  %s",
-                                           d.degreeDays, d.thermalTime, d.photoperiod, d.lai,
-                                           d.biomass, d.waterStress, d.nitrogenStress,
-                                           stageShortName(d.stage)));
+            o2.push_back(dayStart(d) +
+                         fmt(" %7.1f %7.0f %7.2f %6.2f %8.1f %8.1f %8.2f %8.2f %8.2f  %s",
+                             d.degreeDays, d.thermalTime, d.photoperiod, d.lai, d.biomass, d.roots,
+                             d.waterStress, d.leafStress, d.nitrogenStress,
+                             stageShortName(d.stage)));
     appendMaturity(o2, r);
 
     // OUT3.SG: daily water balance from the simulation start
     auto &o3 = files[2];
     o3 = prologue(in, r, "OUT3.SG", "Daily water balance (mm)");
-    o3.push_back("  DATE   DOY  DAP   RAIN  IRRIG    PET   EVAP  TRANSP  DRAIN   SOILW  EXTRACT  "
-                 "ROOTCM  WSTRESS");
-    double rain = 0, irrigation = 0, evaporation = 0, transpiration = 0, drainage = 0;
+    o3.push_back("  DATE   DOY  DAP   RAIN  IRRIG RUNOFF    PET   EVAP  TRANSP  DRAIN   SOILW  "
+                 "EXTRACT  ROOTCM  WSTRESS");
+    double rain = 0, irrigation = 0, runoff = 0, evaporation = 0, transpiration = 0, drainage = 0;
     for (const auto &d : r.days) {
         o3.push_back(dayStart(d) +
-                     fmt(" %6.1f %6.1f %6.2f %6.2f %7.2f %6.1f %7.1f %8.1f %7.1f %8.2f", d.rain,
-                         d.irrigation, d.potentialEt, d.evaporation, d.transpiration, d.drainage,
-                         d.soilWater, d.extractable, d.rootDepth, d.waterStress));
+                     fmt(" %6.1f %6.1f %6.1f %6.2f %6.2f %7.2f %6.1f %7.1f %8.1f %7.1f %8.2f",
+                         d.rain, d.irrigation, d.runoff, d.potentialEt, d.evaporation,
+                         d.transpiration, d.drainage, d.soilWater, d.extractable, d.rootDepth,
+                         d.waterStress));
         rain += d.rain;
         irrigation += d.irrigation;
+        runoff += d.runoff;
         evaporation += d.evaporation;
         transpiration += d.transpiration;
         drainage += d.drainage;
     }
-    o3.push_back(fmt(" Totals          %6.1f %6.1f        %6.1f %7.1f %6.1f", rain, irrigation,
-                     evaporation, transpiration, drainage));
+    o3.push_back(fmt(" Totals          %6.1f %6.1f %6.1f        %6.1f %7.1f %6.1f", rain,
+                     irrigation, runoff, evaporation, transpiration, drainage));
     appendMaturity(o3, r);
 
     // OUT4.SG: daily nitrogen from planting
@@ -178,23 +227,28 @@ std::vector<std::vector<std::string>> buildOutputs(const ModelInputs &in, const 
     o5.push_back("");
     o5.push_back(" Stage                     Date        Days after planting");
     for (const auto &s : r.stages) {
-        std::string name = stageName(s.stage);
-        for (std::size_t i = 1; i < name.size(); ++i)
-            if (name[i - 1] != ' ')
-                name[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));
+        const std::string name = titleCase(stageName(s.stage));
         o5.push_back(fmt(" %-24s  %s  %5d", name.c_str(), isoDate(s.date).c_str(), s.dap));
     }
     o5.push_back("");
     o5.push_back(fmt(" Season length              %d days from planting", r.stages.back().dap));
     o5.push_back(fmt(" Dry biomass at maturity    %.2f t/ha", r.maturityBiomass / 100.0));
+    o5.push_back(fmt(" Root dry biomass           %.2f t/ha", r.maturityRoots / 100.0));
     o5.push_back(fmt(" Largest leaf area index    %.2f", r.maxLai));
+    if (transpiration > 0)
+        o5.push_back(fmt(" Biomass per transpiration  %.1f kg/ha per mm (above ground and roots)",
+                         (r.maturityBiomass + r.maturityRoots) * 10.0 / transpiration));
     o5.push_back(fmt(" Rain                       %.1f mm", rain));
     o5.push_back(fmt(" Irrigation                 %.1f mm", irrigation));
+    o5.push_back(fmt(" Runoff                     %.1f mm", runoff));
     o5.push_back(fmt(" Soil evaporation           %.1f mm", evaporation));
     o5.push_back(fmt(" Transpiration              %.1f mm", transpiration));
     o5.push_back(fmt(" Drainage                   %.1f mm", drainage));
     o5.push_back(fmt(" Fertiliser nitrogen        %.1f kg N/ha", fertiliser));
     o5.push_back(fmt(" Crop nitrogen at maturity  %.1f kg N/ha", r.days.back().cropN));
+    if (r.earlyMaturity)
+        o5.push_back(
+            " NOTE: drought killed the leaves during grain filling: the crop matured early");
     for (const auto &n : in.notes)
         o5.push_back(" NOTE: " + n);
     return files;
