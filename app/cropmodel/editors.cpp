@@ -258,4 +258,14 @@ QStringList DistinctFieldTexts(const QString &programDir, const QString &table,
     return texts;
 }
 
+QString NameOfCode(const QString &programDir, const QString &table, const QString &nameField,
+                   const QString &codeField, const QString &code) {
+    const db::Database sorghum = db::Database::open(referenceDatabase(programDir));
+    QString name;
+    for (db::Cursor c = sorghum.openTable(table); !c.eof(); c.moveNext())
+        if (c.text(codeField).compare(code, Qt::CaseInsensitive) == 0)
+            name = c.text(nameField);
+    return name;
+}
+
 } // namespace zarn::cropmodel

@@ -161,4 +161,9 @@ private:
 QStringList DistinctFieldTexts(const QString &programDir, const QString &table,
                                const QString &field);
 
+// The `nameField` of the last row of `table` whose `codeField` equals `code`
+// ignoring case (Institute by Inst, Sites by ShortSite); "" when none does.
+QString NameOfCode(const QString &programDir, const QString &table, const QString &nameField,
+                   const QString &codeField, const QString &code);
+
 } // namespace zarn::cropmodel
