@@ -198,6 +198,9 @@ void ZARNMainProcessingMenuForm::on_mnuSoilProfiles_triggered() {
 void ZARNMainProcessingMenuForm::on_mnuSoilInitial_triggered() {
     WindowRegistry::show(QStringLiteral("ceresinit"));
 }
+void ZARNMainProcessingMenuForm::on_mnuSoilLoad_triggered() {
+    WindowRegistry::show(QStringLiteral("LoadSoils"));
+}
 void ZARNMainProcessingMenuForm::on_ResWeatherButton_clicked() {
     WindowRegistry::show(QStringLiteral("CeresWInInitialForm"));
 }

@@ -67,6 +67,7 @@ private slots:
     void on_Option3D16_clicked();
     void on_mnuSoilProfiles_triggered();
     void on_mnuSoilInitial_triggered();
+    void on_mnuSoilLoad_triggered();
     void on_ResWeatherButton_clicked();
     void on_mnuWeatherImport_triggered();
     void on_mnuWeatherInput_triggered();
