@@ -8,6 +8,7 @@
 #include "cropmodel/textfiles.h"
 #include "data/database.h"
 
+#include <QAction>
 #include <QTest>
 
 namespace zarn::test {
@@ -305,6 +306,60 @@ TEST_F(CropManagement, WindowsWithoutBehaviourShowTheirCaptionsAndClose) {
         click(w.window, w.button);
         EXPECT_FALSE(isOpen(w.window)) << w.window;
     }
+}
+
+} // namespace
+} // namespace zarn::test
+
+namespace zarn::test {
+namespace {
+
+TEST_F(CropManagement, SoilMenuOffersTheSoilLoader) {
+    QWidget *main = open("ZARNMainProcessingMenuForm");
+    ASSERT_NE(main, nullptr);
+    auto *entry = main->findChild<QAction *>("mnuSoilLoad");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text(), "Load Soils DataBase");
+    entry->trigger();
+    EXPECT_TRUE(isOpen("LoadSoils"));
+}
+
+} // namespace
+} // namespace zarn::test
+
+#include "cropmodel/modeloutput.h"
+#include "cropmodel/modelrun.h"
+
+namespace zarn::test {
+namespace {
+
+// The bundled model run on the inputs the editors wrote; its yield.
+double runYield() {
+    const cropmodel::ModelRunReport report = cropmodel::runCropModel(shared());
+    (void)report;
+    return cropmodel::ScanModelOutput(shared().gCeresPath, "OUT1.SG").yield;
+}
+
+TEST_F(CropManagement, ChangedVarietyAndWaterChangeTheModelsYield) {
+    const double asShipped = runYield();
+    ASSERT_GT(asShipped, 0);
+
+    open(kCM);
+    click(kCM, "CERESInCMVarietyChangeButton");
+    choose("CeresInVarietyForm", "CeresInVarietyList", 2);
+    click("CeresInVarietyForm", "CeresInVarietyOKButton");
+    click(kCM, "CERESInCMOKButton");
+    const double otherVariety = runYield();
+    EXPECT_GT(otherVariety, 0);
+    EXPECT_NE(otherVariety, asShipped);
+
+    open(kCM);
+    click(kCM, "CERESInCMIrrigationChangeButton");
+    click("CeresInIrrigationForm", "CeresInIrrigationNoneOption");
+    click("CeresInIrrigationForm", "CeresInIrrigationOKButton");
+    click(kCM, "CERESInCMOKButton");
+    const double rainfed = runYield();
+    EXPECT_NE(rainfed, otherVariety);
 }
 
 } // namespace
