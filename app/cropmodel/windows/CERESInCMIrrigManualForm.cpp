@@ -25,6 +25,8 @@ void CERESInCMIrrigManualForm::load() {
     ui.CERESInCMIrrigManualSitePanel->setText(s.gSite);
     ui.CERESInCMIrrigManualYearPanel->setText(QString::number(s.gCurrentYear));
     ui.CERESInCMIrrigManualMonthCombo->addItems(cropmodel::ScheduleMonthNames());
+    // Text typed into the list is taken as it stands, never added to it.
+    ui.CERESInCMIrrigManualDayCombo->setInsertPolicy(QComboBox::NoInsert);
     ui.CERESInCMIrrigManualDayCombo->addItems(cropmodel::DayNumbers(31));
     ui.CERESInCMIrrigManualMonthCombo->setCurrentIndex(0);
     ui.CERESInCMIrrigManualDayCombo->setCurrentIndex(0);

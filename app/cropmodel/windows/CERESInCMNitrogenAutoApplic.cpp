@@ -25,6 +25,8 @@ void CERESInCMNitrogenAutoApplic::load() {
     ui.CERESInCMNitrogenAutoApplicSitePanel->setText(s.gSite);
     ui.CERESInCMNitrogenAutoApplicYearPanel->setText(QString::number(s.gCurrentYear));
     ui.CERESInCMNitrogenAutoApplicMonthCombo->addItems(cropmodel::ScheduleMonthNames());
+    // Text typed into the list is taken as it stands, never added to it.
+    ui.CERESInCMNitrogenAutoApplicDayCombo->setInsertPolicy(QComboBox::NoInsert);
     ui.CERESInCMNitrogenAutoApplicDayCombo->addItems(cropmodel::DayNumbers(31));
     ui.CERESInCMNitrogenAutoApplicMonthCombo->setCurrentIndex(0);
     ui.CERESInCMNitrogenAutoApplicDayCombo->setCurrentIndex(0);

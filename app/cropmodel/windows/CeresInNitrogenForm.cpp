@@ -21,6 +21,8 @@ void CeresInNitrogenForm::load() {
     ui.CeresInNitrogenInstitutePanel->setText(s.gInstitute);
     ui.CeresInNitrogenSitePanel->setText(s.gSite);
     ui.CeresInNitrogenYearPanel->setText(QString::number(s.gCurrentYear));
+    // Text typed into the list is taken as it stands, never added to it.
+    ui.CeresInNitrogenList->setInsertPolicy(QComboBox::NoInsert);
     guarded([&] {
         bool shown = false;
         for (const cropmodel::NitrogenRecord &r : cropmodel::ReadNitrogenCatalogue(s.gSystemPath)) {

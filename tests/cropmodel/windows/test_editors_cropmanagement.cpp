@@ -3,6 +3,8 @@
 // behaviour.
 #include "editors_fixture.h"
 
+#include "cropmodel/modeloutput.h"
+#include "cropmodel/modelrun.h"
 #include "cropmodel/printing.h"
 #include "cropmodel/soils.h"
 #include "cropmodel/textfiles.h"
@@ -308,12 +310,6 @@ TEST_F(CropManagement, WindowsWithoutBehaviourShowTheirCaptionsAndClose) {
     }
 }
 
-} // namespace
-} // namespace zarn::test
-
-namespace zarn::test {
-namespace {
-
 TEST_F(CropManagement, SoilMenuOffersTheSoilLoader) {
     QWidget *main = open("ZARNMainProcessingMenuForm");
     ASSERT_NE(main, nullptr);
@@ -323,15 +319,6 @@ TEST_F(CropManagement, SoilMenuOffersTheSoilLoader) {
     entry->trigger();
     EXPECT_TRUE(isOpen("LoadSoils"));
 }
-
-} // namespace
-} // namespace zarn::test
-
-#include "cropmodel/modeloutput.h"
-#include "cropmodel/modelrun.h"
-
-namespace zarn::test {
-namespace {
 
 // The bundled model run on the inputs the editors wrote; its yield.
 double runYield() {
