@@ -115,9 +115,11 @@ std::optional<CropManagementValues> CropManagementFromLines(const QStringList &l
     CropManagementValues v;
     v.startDay = num(2, 3);
     v.plantingDay = num(6, 3);
-    v.plantDensity = num(10, 3);
-    v.rowSpacing = num(17, 5);
-    v.plantingDepth = num(24, 2);
+    // Density, spacing and depth over the whole width they are written in, so
+    // a file read and written again keeps its decimals.
+    v.plantDensity = num(10, 6);
+    v.rowSpacing = num(17, 6);
+    v.plantingDepth = num(24, 5);
     v.irrigationOption = num(30, 2);
     v.nitrogenOption = num(33, 2);
     v.irrigationEfficiency = num(36, 6);

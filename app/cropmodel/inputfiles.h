@@ -71,7 +71,7 @@ void WriteCropManagement(const QString &ceresDir, const CropManagementHeader &he
                          const CropManagementValues &values);
 
 // Reads CROPMAN.SG8 in `ceresDir`: the values of the first even line (start
-// day 2-4, planting day 6-8, density 10-12, spacing 17-21, depth 24-25, then
+// day 2-4, planting day 6-8, density 10-15, spacing 17-22, depth 24-28, then
 // fields 6 to 13 at their columns), each through LeadingNumber. A file of
 // fewer than two lines gives no values; a missing file throws UserError.
 std::optional<CropManagementValues> ReadCropManagement(const QString &ceresDir);

@@ -69,9 +69,9 @@ TEST(CropManagement, WriteThenReadBackKeepsFields11To13) {
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(back->startDay, 61);
     EXPECT_EQ(back->plantingDay, 75);
-    EXPECT_EQ(back->plantDensity, 12); // shown without decimals
+    EXPECT_DOUBLE_EQ(back->plantDensity, 12.5);
     EXPECT_DOUBLE_EQ(back->rowSpacing, 0.75);
-    EXPECT_EQ(back->plantingDepth, 4);
+    EXPECT_DOUBLE_EQ(back->plantingDepth, 4.2);
     EXPECT_EQ(back->irrigationOption, 3);
     EXPECT_EQ(back->nitrogenOption, 1);
     EXPECT_DOUBLE_EQ(back->irrigationEfficiency, 80);
@@ -80,9 +80,18 @@ TEST(CropManagement, WriteThenReadBackKeepsFields11To13) {
     EXPECT_EQ(back->kept12, 7);
     EXPECT_EQ(back->kept13, 123);
 
-    // Written again from what was read, fields 11-13 stay as they were.
+    // Written again from what was read, the file stays byte for byte as it
+    // was: density, spacing and depth keep their decimals, fields 11-13 stay.
+    const QByteArray first = bytesOf(d.path() + "CROPMAN.sg8");
+    CropManagementValues fine = values();
+    fine.rowSpacing = 0.755;
+    fine.plantingDepth = 4.55;
+    WriteCropManagement(d.path(), header(), fine);
+    const QByteArray second = bytesOf(d.path() + "CROPMAN.sg8");
+    WriteCropManagement(d.path(), header(), *ReadCropManagement(d.path()));
+    EXPECT_EQ(bytesOf(d.path() + "CROPMAN.sg8"), second);
     WriteCropManagement(d.path(), header(), *back);
-    EXPECT_TRUE(readLines(d.path(), "CROPMAN.SG8")[1].endsWith(" 025.50 07 123"));
+    EXPECT_EQ(bytesOf(d.path() + "CROPMAN.sg8"), first);
 }
 
 TEST(CropManagement, LineOneTitleYearAndNumbers) {

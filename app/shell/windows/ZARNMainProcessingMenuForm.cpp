@@ -58,6 +58,7 @@ const Route kRoutes[] = {
     {"Option3D16", "ceresoil"},
     {"mnuSoilProfiles", "ceresoil"},
     {"mnuSoilInitial", "ceresinit"},
+    {"mnuSoilLoad", "LoadSoils"},
     {"ResWeatherButton", "CeresWInInitialForm"},
     {"mnuWeatherImport", "CeresWInInitialForm"},
     {"mnuWeatherInput", "CeresWInForm"},

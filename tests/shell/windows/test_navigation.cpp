@@ -66,6 +66,7 @@ const Route kMainRoutes[] = {
     {"Option3D16", "ceresoil"},
     {"mnuSoilProfiles", "ceresoil"},
     {"mnuSoilInitial", "ceresinit"},
+    {"mnuSoilLoad", "LoadSoils"},
     {"ResWeatherButton", "CeresWInInitialForm"},
     {"mnuWeatherImport", "CeresWInInitialForm"},
     {"mnuWeatherInput", "CeresWInForm"},
