@@ -653,6 +653,12 @@ int Cursor::position() const {
     return m_s->hasCurrent() ? m_s->pos : -1;
 }
 
+qint64 Cursor::rowid() const {
+    m_s->requireUsable();
+    m_s->requireCurrent();
+    return m_s->ids[size_t(m_s->pos)];
+}
+
 void Cursor::moveFirst() {
     m_s->requireUsable();
     m_s->leaveRecord();

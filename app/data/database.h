@@ -130,6 +130,7 @@ public:
     bool hasCurrent() const; // a record is current: not at BOF or EOF, not just deleted
     int recordCount() const;
     int position() const; // 0-based index of the current record in table order; -1 if none
+    qint64 rowid() const; // rowid of the current record; UserError when there is none
     void moveFirst();
     void moveLast();
     // Moving drops a pending addNew()/edit() that was not saved, as leaving a

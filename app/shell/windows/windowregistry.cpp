@@ -80,7 +80,10 @@ void WindowRegistry::close(const QString &name) {
     if (QWidget *w = find(name)) {
         instances().remove(name);
         QPointer<QWidget> guard(w);
-        w->close();
+        if (!w->close() && guard) { // the window refused (it keeps an edit to correct)
+            instances().insert(name, guard);
+            return;
+        }
         if (guard && !guard->isVisible())
             guard->deleteLater();
     }
