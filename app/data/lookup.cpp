@@ -3,6 +3,7 @@
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
+#include <algorithm>
 #include <cmath>
 
 namespace zarn::db {
@@ -117,6 +118,27 @@ std::optional<Record> lastMatch(const Database &db, const QString &table, const 
 std::vector<Record> allMatches(const Database &db, const QString &table, const QString &keyField,
                                const QVariant &key) {
     return select(db, table, keyField, key, false);
+}
+
+std::vector<Record> firstRecords(const Database &db, const QString &table, int count) {
+    QString stored;
+    for (const QString &t : db.tableNames())
+        if (t.compare(table, Qt::CaseInsensitive) == 0)
+            stored = t;
+    if (stored.isEmpty())
+        fail(QStringLiteral("The table %1 does not exist in %2").arg(table, db.path()));
+    QSqlQuery q(db.connection());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT rowid AS zarn_rowid, * FROM %1 ORDER BY rowid LIMIT ?")
+                  .arg(quoted(stored)));
+    q.addBindValue(std::max(0, count));
+    if (!q.exec())
+        fail(QStringLiteral("The table %1 of %2 cannot be read: %3")
+                 .arg(stored, db.path(), q.lastError().text()));
+    std::vector<Record> rows;
+    while (q.next())
+        rows.emplace_back(q.record(), stored, db.path());
+    return rows;
 }
 
 } // namespace zarn::db

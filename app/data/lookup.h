@@ -48,4 +48,8 @@ std::optional<Record> lastMatch(const Database &db, const QString &table, const 
 std::vector<Record> allMatches(const Database &db, const QString &table, const QString &keyField,
                                const QVariant &key);
 
+// The first `count` records of table in table order (fewer when the table
+// holds fewer), without reading the rest of the table.
+std::vector<Record> firstRecords(const Database &db, const QString &table, int count);
+
 } // namespace zarn::db

@@ -44,8 +44,8 @@ TEST_F(LookupTest, LastMatchWinsAndNoMatchGivesNothing) {
 
 TEST_F(LookupTest, MissingTableOrFieldNamesIt) {
     auto d = open();
-    for (const auto &[table, field, named] :
-         {std::tuple{"NoTable", "Description", "NoTable"}, std::tuple{"Load", "NoField", "NoField"}}) {
+    for (const auto &[table, field, named] : {std::tuple{"NoTable", "Description", "NoTable"},
+                                              std::tuple{"Load", "NoField", "NoField"}}) {
         try {
             db::lastMatch(d, QString::fromLatin1(table), QString::fromLatin1(field), 1);
             ADD_FAILURE() << table << "." << field << " was accepted";
@@ -53,6 +53,19 @@ TEST_F(LookupTest, MissingTableOrFieldNamesIt) {
             EXPECT_TRUE(e.text().contains(QString::fromLatin1(named))) << e.text().toStdString();
         }
     }
+}
+
+TEST_F(LookupTest, FirstRecordsInTableOrder) {
+    add(QStringLiteral("Last Loader"), 4.0);
+    auto d = open();
+    const int all = d.openDynaset(QStringLiteral("Load")).recordCount();
+    const auto two = db::firstRecords(d, QStringLiteral("load"), 2);
+    ASSERT_EQ(two.size(), 2u);
+    EXPECT_LT(two[0].rowid(), two[1].rowid());
+    const auto every = db::firstRecords(d, QStringLiteral("Load"), all + 5);
+    ASSERT_EQ(every.size(), size_t(all));
+    EXPECT_EQ(every.back().text(QStringLiteral("Description")), QStringLiteral("Last Loader"));
+    EXPECT_THROW(db::firstRecords(d, QStringLiteral("NoTable"), 1), UserError);
 }
 
 } // namespace
