@@ -232,18 +232,26 @@ TEST_F(SiteWindowsTest, DeleteIsRefusedForSitesInUse) {
     EXPECT_EQ(list("ResSiteForm", "ResSiteList")->currentText(), "Plateau Station");
 }
 
-TEST_F(SiteWindowsTest, SetupWindowNewShowsTheChosenSite) {
+TEST_F(SiteWindowsTest, SetupWindowNewMakesASiteAndShowsIt) {
     messages->answer(MsgResult::Yes); // "New Site?"
     open("ZarnSetupSystemForm");
     press("ZarnSetupSystemForm", "ZarnSetupSystemNewButton");
     EXPECT_EQ(shared().gSiteCaller, "SETUP");
     ASSERT_TRUE(isOpen("ResSiteForm"));
-    choose("ResSiteForm", "ResSiteList", "Delta North Plots");
+    // A new site, made on the way, is the one chosen.
+    press("ResSiteForm", "ResSiteAddNewButton");
+    QLineEdit *name = field("ResSiteNewForm", "ResSiteNewName");
+    name->clear();
+    QTest::keyClicks(name, "Lakeside Plot");
+    press("ResSiteNewForm", "ResSiteOKButton");
+    EXPECT_EQ(list("ResSiteForm", "ResSiteList")->currentText(), "Lakeside Plot");
     press("ResSiteForm", "ResSiteOKButton");
     EXPECT_EQ(WindowRegistry::find("ZarnSetupSystemForm")
                   ->findChild<QLabel *>("ZarnSetupSystemLocation")
                   ->text(),
-              "Delta North Plots");
+              "Lakeside Plot");
+    EXPECT_EQ(shared().gShortSite, "La");
+    EXPECT_EQ(shared().gSoil, 4); // the last soil header, chosen when the window opened
     EXPECT_EQ(shared().gSiteCaller.trimmed(), "");
 }
 
