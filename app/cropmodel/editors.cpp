@@ -78,27 +78,6 @@ double WholeAndTenths(int whole, int tenths) {
     return double(whole * 10 + tenths) / 10.0;
 }
 
-QString PlainNumber(double value) {
-    if (!std::isfinite(value))
-        return QStringLiteral("0");
-    QString text = QString::number(value, 'g', 7);
-    if (text.contains(u'e')) {
-        // Plain decimal form, still at most 7 significant digits.
-        const int exponent = int(std::floor(std::log10(std::fabs(value))));
-        const int decimals = std::max(0, 6 - exponent);
-        text = QString::number(value, 'f', decimals);
-        if (text.contains(u'.')) {
-            while (text.endsWith(u'0'))
-                text.chop(1);
-            if (text.endsWith(u'.'))
-                text.chop(1);
-        }
-    }
-    if (text == QStringLiteral("-0"))
-        text = QStringLiteral("0");
-    return text;
-}
-
 // ---- option texts ---------------------------------------------------------
 
 QString IrrigationOptionText(int option) {

@@ -52,10 +52,6 @@ inline constexpr int kFertiliserTypeMax = 99;
 // whole + 0.1 x tenths, exact to the tenth.
 double WholeAndTenths(int whole, int tenths);
 
-// A number shown without a pattern: plain decimal form, at most 7
-// significant digits, no trailing zeros ("12.3", "5", "0.1").
-QString PlainNumber(double value);
-
 // ---- option texts ---------------------------------------------------------
 
 // "None", "User Defined", "Automatic", "No Stress" for options 1-4; "" otherwise.

@@ -1,5 +1,5 @@
 #pragma once
-// The three number conversions every window and every fixed-column file uses.
+// The number conversions every window and every fixed-column file uses.
 
 #include <QString>
 
@@ -32,5 +32,11 @@ QString FormatNumber(double value, const QString &pattern);
 // integer part is left out (0.5 gives " .5"), very large or small values use
 // an exponent (" 1E+20").
 QString SignedText(double value);
+
+// A number shown in a window without a pattern: plain decimal form, at most 7
+// significant digits, no trailing zeros and no exponent (966.0000000000001
+// shows "966", 0.1 + 0.2 shows "0.3", 12345678 shows "12345680"). A value
+// that is not finite shows "0".
+QString PlainDecimal(double value);
 
 } // namespace zarn::cropmodel

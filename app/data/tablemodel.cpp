@@ -1,5 +1,7 @@
 #include "data/tablemodel.h"
 
+#include "cropmodel/numbers.h"
+
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -7,25 +9,7 @@
 namespace zarn::db {
 
 QString TableModel::numberText(double value) {
-    if (!std::isfinite(value))
-        return QString::number(value);
-    if (value == 0)
-        return QStringLiteral("0");
-    // Round to 7 significant digits first, then write the rounded value without
-    // an exponent.
-    const double rounded = QLocale::c().toDouble(QString::number(value, 'g', 7));
-    const int magnitude = int(std::floor(std::log10(std::fabs(rounded))));
-    const int decimals = std::max(0, 6 - magnitude);
-    QString text = QString::number(rounded, 'f', decimals);
-    if (text.contains(QLatin1Char('.'))) {
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
-            text.chop(1);
-    }
-    if (text == QLatin1String("-0"))
-        text = QStringLiteral("0");
-    return text;
+    return cropmodel::PlainDecimal(value);
 }
 
 TableModel::TableModel(QObject *parent) : QAbstractTableModel(parent) {}

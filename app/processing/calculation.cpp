@@ -26,22 +26,6 @@ double wholePart(double value) {
     return std::trunc(roundedTo(value, 9)) + 0.0; // + 0.0 turns -0 into 0
 }
 
-QString plainNumber(double value) {
-    const double r = roundedTo(value, 7);
-    if (r == 0)
-        return QStringLiteral("0");
-    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(r))));
-    const int decimals = std::max(0, 6 - exponent);
-    QString text = QString::number(r, 'f', decimals);
-    if (text.contains(u'.')) {
-        while (text.endsWith(u'0'))
-            text.chop(1);
-        if (text.endsWith(u'.'))
-            text.chop(1);
-    }
-    return text;
-}
-
 QString moneyText(const QString &currency, double amount) {
     return currency + u' ' + cropmodel::FormatNumber(amount, kMoneyPattern);
 }
@@ -176,7 +160,7 @@ double steamBagasseRatioFromSlots(const db::Database &db) {
 QString noFreshWeightText(const QString &varietyName, double moisturePercent) {
     return QStringLiteral("The variety \"%1\" has a moisture of %2 %: its fresh weight cannot be "
                           "worked out, so every product is 0.")
-        .arg(varietyName, plainNumber(moisturePercent));
+        .arg(varietyName, cropmodel::PlainDecimal(moisturePercent));
 }
 
 } // namespace zarn::processing

@@ -46,10 +46,6 @@ inline const QString kMoneyPattern = QStringLiteral("########");
 // exact arithmetic stays that number (681 x 8 x 2 x 0.3 / 3.6 gives 908).
 double wholePart(double value);
 
-// A number shown without a pattern: plain decimal form, at most 7 significant
-// digits, no trailing zeros ("966", "0.3", "33").
-QString plainNumber(double value);
-
 // gCurrencyType, a blank and the amount in whole units ("$ 117497"; 0 shows
 // as "$ ", a negative amount as "$ -500").
 QString moneyText(const QString &currency, double amount);

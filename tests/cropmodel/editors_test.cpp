@@ -3,6 +3,7 @@
 // schedule files.
 #include "cropmodel/editors.h"
 #include "cropmodel/inputfiles.h"
+#include "cropmodel/numbers.h"
 #include "cropmodel/textfiles.h"
 #include "support/fixtures.h"
 
@@ -51,11 +52,11 @@ TEST(ScheduleDates, DayOfYearOfMonthDayAndYear) {
 }
 
 TEST(ScrollValues, WholeAndTenthsStayWithinTheFileColumns) {
-    EXPECT_EQ(PlainNumber(WholeAndTenths(12, 3)), "12.3");
-    EXPECT_EQ(PlainNumber(WholeAndTenths(5, 0)), "5");
-    EXPECT_EQ(PlainNumber(WholeAndTenths(0, 1)), "0.1");
-    EXPECT_EQ(PlainNumber(0.1 + 0.2), "0.3");
-    EXPECT_EQ(PlainNumber(966.0000000000001), "966");
+    EXPECT_EQ(PlainDecimal(WholeAndTenths(12, 3)), "12.3");
+    EXPECT_EQ(PlainDecimal(WholeAndTenths(5, 0)), "5");
+    EXPECT_EQ(PlainDecimal(WholeAndTenths(0, 1)), "0.1");
+    EXPECT_EQ(PlainDecimal(0.1 + 0.2), "0.3");
+    EXPECT_EQ(PlainDecimal(966.0000000000001), "966");
     // The largest values the scroll bars give still fit their columns.
     ScheduleEvent fert;
     fert.dayOfYear = 366;

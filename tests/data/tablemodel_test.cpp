@@ -1,5 +1,6 @@
 // The bound windows' table model: rows keyed by rowid, written through the
 // cursor layer's value rules.
+#include "cropmodel/numbers.h"
 #include "data/tablemodel.h"
 #include "shell/usererror.h"
 #include "support/fixtures.h"

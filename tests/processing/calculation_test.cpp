@@ -1,5 +1,6 @@
 // The yield-to-products calculation: the mill's balance, the season's
 // products, revenue and balance, and the reference data they read.
+#include "cropmodel/numbers.h"
 #include "processing/calculation.h"
 
 #include "data/lookup.h"
@@ -117,7 +118,7 @@ TEST(Numbers, WholePartsAndPlainNumbers) {
                                       {1234567.8, "1234568"},
                                       {1.5e7, "15000000"},
                                       {0.000125, "0.000125"}})
-        EXPECT_EQ(plainNumber(value), QString::fromLatin1(text)) << value;
+        EXPECT_EQ(cropmodel::PlainDecimal(value), QString::fromLatin1(text)) << value;
 }
 
 TEST(LandText, OnlyTextThatIsNoNumberBecomesZero) {

@@ -1,6 +1,6 @@
 // The process-energy window's requirements, its toggle, and the plain number
 // form the processing windows show.
-#include "processing/plaindecimal.h"
+#include "cropmodel/numbers.h"
 #include "processing/processenergy.h"
 #include "support/fixtures.h"
 
@@ -46,5 +46,5 @@ TEST(ProcessEnergy, PlainDecimalHasSevenSignificantDigitsAndNoExponent) {
                                                      {-2.5, "-2.5"},
                                                      {48.400000000000006, "48.4"}};
     for (const auto &[value, text] : cases)
-        EXPECT_EQ(plainDecimal(value), text) << value;
+        EXPECT_EQ(cropmodel::PlainDecimal(value), text) << value;
 }

@@ -73,13 +73,13 @@ void CERESInCMNitrogenAutoApplic::on_CERESInCMNitrogenAutoApplicDayCombo_activat
 }
 
 void CERESInCMNitrogenAutoApplic::showAmount() {
-    ui.CERESInCMNitrogenAutoApplicAmountEdit->setText(cropmodel::PlainNumber(
+    ui.CERESInCMNitrogenAutoApplicAmountEdit->setText(cropmodel::PlainDecimal(
         cropmodel::WholeAndTenths(ui.CERESInCMNitrogenAutoApplicAmountScroll->value(),
                                   ui.CERESInCMNitrogenAutoApplicAmountTenthsScroll->value())));
 }
 
 void CERESInCMNitrogenAutoApplic::showDepth() {
-    ui.CERESInCMNitrogenAutoApplicDepthEdit->setText(cropmodel::PlainNumber(
+    ui.CERESInCMNitrogenAutoApplicDepthEdit->setText(cropmodel::PlainDecimal(
         cropmodel::WholeAndTenths(ui.CERESInCMNitrogenAutoApplicDepthScroll->value(),
                                   ui.CERESInCMNitrogenAutoApplicDepthTenthsScroll->value())));
 }

@@ -35,9 +35,9 @@ void CERESInCMPlantDensitiesForm::load() {
             }
         });
     }
-    ui.CERESInCMPlantDensitiesDensityEdit->setText(cropmodel::PlainNumber(density));
-    ui.CERESInCMPlantDensitiesSpacingEdit->setText(cropmodel::PlainNumber(spacing));
-    ui.CERESInCMPlantDensitiesDepthEdit->setText(cropmodel::PlainNumber(depth));
+    ui.CERESInCMPlantDensitiesDensityEdit->setText(cropmodel::PlainDecimal(density));
+    ui.CERESInCMPlantDensitiesSpacingEdit->setText(cropmodel::PlainDecimal(spacing));
+    ui.CERESInCMPlantDensitiesDepthEdit->setText(cropmodel::PlainDecimal(depth));
 }
 
 void CERESInCMPlantDensitiesForm::on_CERESInCMPlantDensitiesOKButton_clicked() {

@@ -11,7 +11,7 @@
 
 namespace zarn {
 
-using cropmodel::PlainNumber;
+using cropmodel::PlainDecimal;
 
 CERESInCropManageForm::CERESInCropManageForm() {
     ui.setupUi(this);
@@ -39,8 +39,8 @@ void CERESInCropManageForm::load() {
         if (!read)
             return;
         m_values = *read;
-        ui.CERESInCMStartDayEdit->setText(PlainNumber(m_values.startDay));
-        ui.CERESInCMPlantingDayEdit->setText(PlainNumber(m_values.plantingDay));
+        ui.CERESInCMStartDayEdit->setText(PlainDecimal(m_values.startDay));
+        ui.CERESInCMPlantingDayEdit->setText(PlainDecimal(m_values.plantingDay));
         setSowing(m_values.plantDensity, m_values.rowSpacing, m_values.plantingDepth);
         s.gIrrigationOption = std::int16_t(m_values.irrigationOption);
         s.gNitrogenOption = float(m_values.nitrogenOption);
@@ -68,9 +68,9 @@ void CERESInCropManageForm::setSowing(double density, double spacing, double dep
     m_values.plantDensity = density;
     m_values.rowSpacing = spacing;
     m_values.plantingDepth = depth;
-    ui.CERESInCMDensityPanel->setText(PlainNumber(density));
-    ui.CERESInCMSpacingPanel->setText(PlainNumber(spacing));
-    ui.CERESInCMDepthPanel->setText(PlainNumber(depth));
+    ui.CERESInCMDensityPanel->setText(PlainDecimal(density));
+    ui.CERESInCMSpacingPanel->setText(PlainDecimal(spacing));
+    ui.CERESInCMDepthPanel->setText(PlainDecimal(depth));
 }
 
 void CERESInCropManageForm::setSoil(const QString &number, const QString &name) {

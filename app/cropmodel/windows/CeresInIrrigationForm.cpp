@@ -8,7 +8,7 @@
 
 namespace zarn {
 
-using cropmodel::PlainNumber;
+using cropmodel::PlainDecimal;
 
 CeresInIrrigationForm::CeresInIrrigationForm() {
     ui.setupUi(this);
@@ -22,9 +22,9 @@ void CeresInIrrigationForm::load() {
     if (s.gIrrigationOption >= 1 && s.gIrrigationOption <= 4)
         options[s.gIrrigationOption - 1]->setChecked(true);
     ui.CeresInIrrigationScheduleButton->setVisible(s.gIrrigationOption == 2);
-    ui.CeresInIrrigationEfficiencyEdit->setText(PlainNumber(s.gIrrigationEfficiency));
-    ui.CeresInIrrigationSoilDepthEdit->setText(PlainNumber(s.gIrrigationSoilDepth));
-    ui.CeresInIrrigationUsableEdit->setText(PlainNumber(s.gIrrigationUsable));
+    ui.CeresInIrrigationEfficiencyEdit->setText(PlainDecimal(s.gIrrigationEfficiency));
+    ui.CeresInIrrigationSoilDepthEdit->setText(PlainDecimal(s.gIrrigationSoilDepth));
+    ui.CeresInIrrigationUsableEdit->setText(PlainDecimal(s.gIrrigationUsable));
 }
 
 void CeresInIrrigationForm::choose(int option) {

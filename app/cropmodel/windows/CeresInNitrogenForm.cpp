@@ -10,7 +10,7 @@
 
 namespace zarn {
 
-using cropmodel::PlainNumber;
+using cropmodel::PlainDecimal;
 
 CeresInNitrogenForm::CeresInNitrogenForm() {
     ui.setupUi(this);
@@ -44,10 +44,10 @@ void CeresInNitrogenForm::load() {
 
 void CeresInNitrogenForm::showRecord(const QString &line) {
     const cropmodel::NitrogenRecord r = cropmodel::NitrogenRecordFromLine(line);
-    ui.CeresInNitrogenMassEdit->setText(PlainNumber(r.residueMass));
-    ui.CeresInNitrogenDepthEdit->setText(PlainNumber(r.residueDepth));
-    ui.CeresInNitrogenRatioEdit->setText(PlainNumber(r.carbonNitrogen));
-    ui.CeresInNitrogenRootEdit->setText(PlainNumber(r.residueWeight));
+    ui.CeresInNitrogenMassEdit->setText(PlainDecimal(r.residueMass));
+    ui.CeresInNitrogenDepthEdit->setText(PlainDecimal(r.residueDepth));
+    ui.CeresInNitrogenRatioEdit->setText(PlainDecimal(r.carbonNitrogen));
+    ui.CeresInNitrogenRootEdit->setText(PlainDecimal(r.residueWeight));
 }
 
 void CeresInNitrogenForm::on_CeresInNitrogenList_activated(int index) {

@@ -1,4 +1,5 @@
 #include "cropmodel/windows/CeresInVarietyForm.h"
+#include "cropmodel/numbers.h"
 
 #include "cropmodel/inputfiles.h"
 #include "cropmodel/windows/CERESInCropManageForm.h"
@@ -8,7 +9,7 @@
 
 namespace zarn {
 
-using cropmodel::PlainNumber;
+using cropmodel::PlainDecimal;
 
 CeresInVarietyForm::CeresInVarietyForm() {
     ui.setupUi(this);
@@ -29,13 +30,13 @@ void CeresInVarietyForm::load() {
 
 void CeresInVarietyForm::showVariety(int row) {
     const cropmodel::VarietyRow &v = m_varieties[row];
-    ui.CeresInVarietyNumberPanel->setText(PlainNumber(v.number));
-    ui.CeresInVarietyJuvenilePanel->setText(PlainNumber(v.degDaysJuvenile));
-    ui.CeresInVarietyPhotoperiodPanel->setText(PlainNumber(v.photoperiod));
-    ui.CeresInVarietySpeedPanel->setText(PlainNumber(v.speedOfDevelopment));
-    ui.CeresInVarietyMaturityPanel->setText(PlainNumber(v.degDaysMaturity));
-    ui.CeresInVarietyCorrection1Panel->setText(PlainNumber(v.correction1));
-    ui.CeresInVarietyCorrection2Panel->setText(PlainNumber(v.correction2));
+    ui.CeresInVarietyNumberPanel->setText(PlainDecimal(v.number));
+    ui.CeresInVarietyJuvenilePanel->setText(PlainDecimal(v.degDaysJuvenile));
+    ui.CeresInVarietyPhotoperiodPanel->setText(PlainDecimal(v.photoperiod));
+    ui.CeresInVarietySpeedPanel->setText(PlainDecimal(v.speedOfDevelopment));
+    ui.CeresInVarietyMaturityPanel->setText(PlainDecimal(v.degDaysMaturity));
+    ui.CeresInVarietyCorrection1Panel->setText(PlainDecimal(v.correction1));
+    ui.CeresInVarietyCorrection2Panel->setText(PlainDecimal(v.correction2));
 }
 
 void CeresInVarietyForm::on_CeresInVarietyList_currentRowChanged(int row) {
@@ -67,7 +68,7 @@ void CeresInVarietyForm::on_CeresInVarietyOKButton_clicked() {
     // CROPMAN.sg8 line 1 is written from the crop-management window's variety.
     if (auto *cm =
             WindowRegistry::find<CERESInCropManageForm>(QStringLiteral("CERESInCropManageForm")))
-        cm->setVariety(PlainNumber(chosen.number), chosen.name.trimmed());
+        cm->setVariety(PlainDecimal(chosen.number), chosen.name.trimmed());
     close();
 }
 

@@ -9,7 +9,7 @@
 
 namespace zarn {
 
-using cropmodel::PlainNumber;
+using cropmodel::PlainDecimal;
 
 ceresoil::ceresoil() {
     ui.setupUi(this);
@@ -31,17 +31,17 @@ void ceresoil::load() {
 
 void ceresoil::showSoil(int row) {
     const cropmodel::SoilRow &soil = m_soils[row];
-    ui.CeresoilNumberPanel->setText(PlainNumber(soil.idumsl));
+    ui.CeresoilNumberPanel->setText(PlainDecimal(soil.idumsl));
     ui.CeresoilPedonPanel->setText(soil.pedon);
     ui.CeresoilTaxonPanel->setText(soil.taxon);
-    ui.CeresoilAlbedoPanel->setText(PlainNumber(soil.salb));
-    ui.CeresoilEvapPanel->setText(PlainNumber(soil.u));
-    ui.CeresoilDrainagePanel->setText(PlainNumber(soil.swcon));
-    ui.CeresoilUnknownPanel->setText(PlainNumber(soil.cn2));
-    ui.CeresoilAvgTempPanel->setText(PlainNumber(soil.tav));
-    ui.CeresoilTempAmpPanel->setText(PlainNumber(soil.amp));
-    ui.CeresoilHumusPanel->setText(PlainNumber(soil.dmod));
-    ui.CeresoilRootAbsPanel->setText(PlainNumber(soil.rwumx));
+    ui.CeresoilAlbedoPanel->setText(PlainDecimal(soil.salb));
+    ui.CeresoilEvapPanel->setText(PlainDecimal(soil.u));
+    ui.CeresoilDrainagePanel->setText(PlainDecimal(soil.swcon));
+    ui.CeresoilUnknownPanel->setText(PlainDecimal(soil.cn2));
+    ui.CeresoilAvgTempPanel->setText(PlainDecimal(soil.tav));
+    ui.CeresoilTempAmpPanel->setText(PlainDecimal(soil.amp));
+    ui.CeresoilHumusPanel->setText(PlainDecimal(soil.dmod));
+    ui.CeresoilRootAbsPanel->setText(PlainDecimal(soil.rwumx));
     ui.CeresoilLayerList->clear();
     for (const auto &layer : soil.layers)
         ui.CeresoilLayerList->addItem(cropmodel::SoilLayerLine(layer));

@@ -2,7 +2,6 @@
 
 #include "cropmodel/numbers.h"
 #include "processing/modules.h"
-#include "processing/plaindecimal.h"
 #include "shell/messages.h"
 #include "shell/sharedstate.h"
 
@@ -151,7 +150,7 @@ void ConversionUnitsWindow::recomputeOutput(int n) {
         rate = processing::gasifierOutputRate(
             cropmodel::LeadingNumber(field(QStringLiteral("zarnModPEHPSEngInRate1"))->text()),
             efficiency);
-    field(QStringLiteral("zarnModPEHPSOutRate") + i)->setText(processing::plainDecimal(rate));
+    field(QStringLiteral("zarnModPEHPSOutRate") + i)->setText(cropmodel::PlainDecimal(rate));
 }
 
 void ConversionUnitsWindow::on_zarnModPEHPSGen1_activated(int) {

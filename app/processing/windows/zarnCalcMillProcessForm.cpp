@@ -1,4 +1,5 @@
 #include "processing/windows/zarnCalcMillProcessForm.h"
+#include "cropmodel/numbers.h"
 
 #include "processing/calculation.h"
 #include "shell/sharedstate.h"
@@ -13,7 +14,7 @@ zarnCalcMillProcessForm::zarnCalcMillProcessForm() {
 // Whole tonnes per day; the coal and LP-steam rows have no figures.
 void zarnCalcMillProcessForm::load() {
     const SharedState &s = shared();
-    const auto whole = [](double v) { return processing::plainNumber(processing::wholePart(v)); };
+    const auto whole = [](double v) { return cropmodel::PlainDecimal(processing::wholePart(v)); };
     ui.zarnCalcMillType->setText(s.gCrushingMethod);
     ui.zarnCalcMillCrushRate->setText(whole(s.gCrushRate));
     ui.zarnCalcMillBagasseReqd->setText(whole(s.gDailySteamBagasse));

@@ -13,7 +13,6 @@
 namespace zarn {
 
 using cropmodel::LeadingNumber;
-using processing::plainNumber;
 
 namespace {
 
@@ -41,7 +40,7 @@ void zarnCalcValues::load() {
     guarded([&] {
         const db::Database db = openDatabase();
         if (const auto land = processing::findLand(db, s.gLandName))
-            ui.zarnCalcValueLandAreaTxt->setText(plainNumber(land->area));
+            ui.zarnCalcValueLandAreaTxt->setText(cropmodel::PlainDecimal(land->area));
         if (s.gCalculationsStored == 0) {
             progress(QStringLiteral("No Calculation selected"));
         } else {
@@ -66,12 +65,14 @@ void zarnCalcValues::load() {
         ui.zarnCalcValueEnergy2cbo->setEditText(energy2);
         if (const auto e = db::lastMatch(db, QStringLiteral("Energy"),
                                          QStringLiteral("Description"), energy1)) {
-            ui.zarnCalcValueEnergy1Cost->setText(plainNumber(e->number(QStringLiteral("Cost"))));
+            ui.zarnCalcValueEnergy1Cost->setText(
+                cropmodel::PlainDecimal(e->number(QStringLiteral("Cost"))));
             ui.zarnClcVlueEnrgy1CostUnits->setText(e->text(QStringLiteral("Currency")));
         }
         if (const auto e = db::lastMatch(db, QStringLiteral("Energy"),
                                          QStringLiteral("Description"), energy2)) {
-            ui.zarnCalcValueEnergy2Cost->setText(plainNumber(e->number(QStringLiteral("Cost"))));
+            ui.zarnCalcValueEnergy2Cost->setText(
+                cropmodel::PlainDecimal(e->number(QStringLiteral("Cost"))));
             ui.zarnClcVlueEnrgy2CostUnits->setText(e->text(QStringLiteral("Currency")));
         }
     });
@@ -90,16 +91,16 @@ void zarnCalcValues::showRecord(int position, const processing::ProcessRecord &r
     ui.zarnCalcValueCalcNumber->setText(QString::number(r.number));
     ui.zarnCalcValueDateTime->setText(r.date);
     ui.zarnCalcValueProcessName->setText(r.processName);
-    ui.zarnCalcValueProcessRate->setText(plainNumber(r.processRate));
-    ui.zarnCalcValueDuration->setText(plainNumber(r.duration));
-    ui.zarnCalcValueLabourReqd->setText(plainNumber(r.labourReqd));
-    ui.zarnCalcValueLabourCost->setText(plainNumber(r.labourCost));
+    ui.zarnCalcValueProcessRate->setText(cropmodel::PlainDecimal(r.processRate));
+    ui.zarnCalcValueDuration->setText(cropmodel::PlainDecimal(r.duration));
+    ui.zarnCalcValueLabourReqd->setText(cropmodel::PlainDecimal(r.labourReqd));
+    ui.zarnCalcValueLabourCost->setText(cropmodel::PlainDecimal(r.labourCost));
     ui.zarnCalcValueEnergy1cbo->setEditText(r.energy1);
     ui.zarnCalcValueEnergy2cbo->setEditText(r.energy2);
     ui.zarnCalcValueEnergy3->setText(r.energy3);
-    ui.zarnCalcValueEnergy1Cost->setText(plainNumber(r.energy1Cost));
-    ui.zarnCalcValueEnergy2Cost->setText(plainNumber(r.energy2Cost));
-    ui.zarnCalcValueEnergy3Cost->setText(plainNumber(r.energy3Cost));
+    ui.zarnCalcValueEnergy1Cost->setText(cropmodel::PlainDecimal(r.energy1Cost));
+    ui.zarnCalcValueEnergy2Cost->setText(cropmodel::PlainDecimal(r.energy2Cost));
+    ui.zarnCalcValueEnergy3Cost->setText(cropmodel::PlainDecimal(r.energy3Cost));
     ui.zarnCalcSubTotCostTxt->setText(
         processing::currencyAmountText(shared().gCurrencyType, r.subTotCost));
     m_current = position;
@@ -261,14 +262,16 @@ void zarnCalcValues::energy1Chosen() {
     if (const auto e =
             db::lastMatch(openDatabase(), QStringLiteral("Energy"), QStringLiteral("Description"),
                           ui.zarnCalcValueEnergy1cbo->currentText()))
-        ui.zarnCalcValueEnergy1Cost->setText(plainNumber(e->number(QStringLiteral("Cost"))));
+        ui.zarnCalcValueEnergy1Cost->setText(
+            cropmodel::PlainDecimal(e->number(QStringLiteral("Cost"))));
 }
 
 void zarnCalcValues::energy2Chosen() {
     if (const auto e =
             db::lastMatch(openDatabase(), QStringLiteral("Energy"), QStringLiteral("Description"),
                           ui.zarnCalcValueEnergy2cbo->currentText())) {
-        ui.zarnCalcValueEnergy2Cost->setText(plainNumber(e->number(QStringLiteral("Cost"))));
+        ui.zarnCalcValueEnergy2Cost->setText(
+            cropmodel::PlainDecimal(e->number(QStringLiteral("Cost"))));
         const QString currency = e->text(QStringLiteral("Currency"));
         ui.zarnClcVlueEnrgy1CostUnits->setText(currency);
         ui.zarnClcVlueEnrgy2CostUnits->setText(currency);

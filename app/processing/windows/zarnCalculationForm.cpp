@@ -17,7 +17,6 @@ namespace zarn {
 
 using cropmodel::FormatNumber;
 using cropmodel::LeadingNumber;
-using processing::plainNumber;
 
 namespace {
 
@@ -94,16 +93,16 @@ void zarnCalculationForm::loadSteps() {
 
     setLandText(QStringLiteral("0"));
     // The bagasse panels show daily amounts, the HP-steam panel the hourly one.
-    ui.zarnCalcHPSteam->setText(plainNumber(mill.hourlyHPSteam));
+    ui.zarnCalcHPSteam->setText(cropmodel::PlainDecimal(mill.hourlyHPSteam));
     ui.zarnCalcBagasseGJ->setText(FormatNumber(mill.dailyBagasseGJ, QStringLiteral("####.#")));
     ui.zarnCalcBagasse->setText(FormatNumber(mill.dailySteamBagasse, QStringLiteral("####.#")));
-    ui.zarnCalcCrushRate->setText(plainNumber(s.gCrushRate));
+    ui.zarnCalcCrushRate->setText(cropmodel::PlainDecimal(s.gCrushRate));
 
     if (s.gSteamBagasseRatio == 0)
         s.gSteamBagasseRatio = processing::steamBagasseRatioFromSlots(db);
 
     if (const auto land = processing::findLand(db, s.gLandName)) {
-        setLandText(plainNumber(land->area));
+        setLandText(cropmodel::PlainDecimal(land->area));
         ui.zarnCalcAreaPlantedLabel->setText(QStringLiteral("Area: ") + land->name);
     }
     db.close();
@@ -153,15 +152,15 @@ void zarnCalculationForm::RecalculateProducts() {
     in.moistBagasseEnergy = s.gMoistBagasseEnergy;
     const processing::Products p = processing::products(in);
 
-    ui.zarnCalcLandYield->setText(plainNumber(p.landYield));
-    ui.zarnCalcTotBag->setText(plainNumber(p.bagasse));
-    ui.zarnCalcEtOH->setText(plainNumber(p.ethanolLitres));
-    ui.zarnCalcOutElecSteam->setText(plainNumber(p.electricitySteam));
-    ui.zarnCalcOutElecBagasse->setText(plainNumber(p.electricityBagasse));
-    ui.zarnCalcElectricity->setText(plainNumber(p.electricityGJ));
-    ui.zarnCalcMWatt->setText(plainNumber(p.electricityMWh));
-    ui.zarnCalcEtOHSteam->setText(plainNumber(p.ethanolSteam));
-    ui.zarnCalcOutEtOHBagasse->setText(plainNumber(p.ethanolBagasse));
+    ui.zarnCalcLandYield->setText(cropmodel::PlainDecimal(p.landYield));
+    ui.zarnCalcTotBag->setText(cropmodel::PlainDecimal(p.bagasse));
+    ui.zarnCalcEtOH->setText(cropmodel::PlainDecimal(p.ethanolLitres));
+    ui.zarnCalcOutElecSteam->setText(cropmodel::PlainDecimal(p.electricitySteam));
+    ui.zarnCalcOutElecBagasse->setText(cropmodel::PlainDecimal(p.electricityBagasse));
+    ui.zarnCalcElectricity->setText(cropmodel::PlainDecimal(p.electricityGJ));
+    ui.zarnCalcMWatt->setText(cropmodel::PlainDecimal(p.electricityMWh));
+    ui.zarnCalcEtOHSteam->setText(cropmodel::PlainDecimal(p.ethanolSteam));
+    ui.zarnCalcOutEtOHBagasse->setText(cropmodel::PlainDecimal(p.ethanolBagasse));
     CalculateRevenue();
 }
 
@@ -225,7 +224,7 @@ void zarnCalculationForm::checkLandArea() {
 
 void zarnCalculationForm::showEthanolPerHectare() {
     const SharedState &s = shared();
-    ui.zarnCalcEtOH->setText(plainNumber(processing::ethanolPerHectare(
+    ui.zarnCalcEtOH->setText(cropmodel::PlainDecimal(processing::ethanolPerHectare(
         s.gSugarPercent, LeadingNumber(ui.zarnCalcYieldTonnes->text()))));
 }
 

@@ -1,7 +1,7 @@
 #include "processing/windows/zarnModCropForm.h"
 
+#include "cropmodel/numbers.h"
 #include "processing/modules.h"
-#include "processing/plaindecimal.h"
 #include "shell/messages.h"
 #include "shell/windows/windowregistry.h"
 
@@ -35,7 +35,7 @@ void zarnModCropForm::load() {
             shown[i] = fields[i]->text();
         }
         ui.zarnModCropTotalPercent->setText(
-            processing::plainDecimal(processing::percentageTotal(shown)));
+            cropmodel::PlainDecimal(processing::percentageTotal(shown)));
         ui.zarnModCropWaterUseEff->setText(variety->waterUseEff);
         ui.zarnModCropWaterUseEffUnits->setText(variety->waterUseEffUnits);
     });

@@ -2,7 +2,6 @@
 
 #include "cropmodel/numbers.h"
 #include "processing/modules.h"
-#include "processing/plaindecimal.h"
 #include "processing/windows/zarnModProcessEnergyForm.h"
 #include "shell/messages.h"
 #include "shell/windows/windowregistry.h"
@@ -22,10 +21,10 @@ void zarnModPEGasifierForm::save() {
         const processing::GasifierTotals totals = processing::saveGasifierConfiguration(
             processing::referenceDatabase(),
             cropmodel::LeadingNumber(ui.zarnMPEHPSGUQuantity->text()));
-        ui.zarnModPEHPSEngTotalBagasse->setText(processing::plainDecimal(totals.bagasse));
-        ui.zarnModPEHPSEngTotalSteam->setText(processing::plainDecimal(totals.steam));
+        ui.zarnModPEHPSEngTotalBagasse->setText(cropmodel::PlainDecimal(totals.bagasse));
+        ui.zarnModPEHPSEngTotalSteam->setText(cropmodel::PlainDecimal(totals.steam));
         ui.zarnModPEHPSEngPElec->setText(QStringLiteral("0"));
-        ui.zarnPEGasTotalElectric->setText(processing::plainDecimal(totals.electricity));
+        ui.zarnPEGasTotalElectric->setText(cropmodel::PlainDecimal(totals.electricity));
         if (auto *energy = WindowRegistry::find<zarnModProcessEnergyForm>(
                 QStringLiteral("zarnModProcessEnergyForm")))
             energy->showGasification(totals);

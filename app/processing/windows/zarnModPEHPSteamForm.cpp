@@ -2,7 +2,6 @@
 
 #include "cropmodel/numbers.h"
 #include "processing/modules.h"
-#include "processing/plaindecimal.h"
 #include "processing/windows/zarnModProcessEnergyForm.h"
 #include "shell/messages.h"
 #include "shell/sharedstate.h"
@@ -24,9 +23,9 @@ void zarnModPEHPSteamForm::save() {
         const processing::CombustionTotals totals = processing::saveCombustionConfiguration(
             processing::referenceDatabase(),
             cropmodel::LeadingNumber(ui.zarnMPEHPSGUQuantity->text()));
-        ui.zarnModPEHPSEngTotalBagasse->setText(processing::plainDecimal(totals.bagasse));
-        ui.zarnModPEHPSEngTotalSteam->setText(processing::plainDecimal(totals.steam));
-        ui.zarnModPEHPSEngPElec->setText(processing::plainDecimal(totals.potentialElectricity()));
+        ui.zarnModPEHPSEngTotalBagasse->setText(cropmodel::PlainDecimal(totals.bagasse));
+        ui.zarnModPEHPSEngTotalSteam->setText(cropmodel::PlainDecimal(totals.steam));
+        ui.zarnModPEHPSEngPElec->setText(cropmodel::PlainDecimal(totals.potentialElectricity()));
         if (auto *energy = WindowRegistry::find<zarnModProcessEnergyForm>(
                 QStringLiteral("zarnModProcessEnergyForm")))
             energy->showCombustion(totals);

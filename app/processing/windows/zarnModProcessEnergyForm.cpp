@@ -2,7 +2,6 @@
 
 #include "cropmodel/numbers.h"
 #include "processing/modules.h"
-#include "processing/plaindecimal.h"
 #include "processing/processenergy.h"
 #include "shell/messages.h"
 #include "shell/sharedstate.h"
@@ -24,25 +23,25 @@ void zarnModProcessEnergyForm::load() {
         const processing::MillRequirements r = processing::millRequirements(
             processing::referenceDatabase(), shared().gCrushingMethod, shared().gCrushRate);
         shared().gCrushRate = r.crushRate;
-        ui.zarnModPEHPSteamReqd->setText(processing::plainDecimal(r.hpSteam()));
+        ui.zarnModPEHPSteamReqd->setText(cropmodel::PlainDecimal(r.hpSteam()));
         ui.zarnModPEBagasseGJ->setText(cropmodel::FormatNumber(r.bagasseEnergy(), "####.#"));
         ui.zarnModPEBagasseth->setText(cropmodel::FormatNumber(r.bagasse(), "####.#"));
-        ui.zarnModPECrushRate->setText(processing::plainDecimal(r.crushRate));
+        ui.zarnModPECrushRate->setText(cropmodel::PlainDecimal(r.crushRate));
     });
 }
 
 void zarnModProcessEnergyForm::showCombustion(const processing::CombustionTotals &totals) {
-    ui.zarnModPEBagasse->setText(processing::plainDecimal(totals.bagasse));
-    ui.zarnModPECombustionTotal->setText(processing::plainDecimal(totals.steam));
-    ui.zarnModPEPElec->setText(processing::plainDecimal(totals.potentialElectricity()));
-    ui.zarnModPESteam->setText(processing::plainDecimal(totals.processSteam()));
+    ui.zarnModPEBagasse->setText(cropmodel::PlainDecimal(totals.bagasse));
+    ui.zarnModPECombustionTotal->setText(cropmodel::PlainDecimal(totals.steam));
+    ui.zarnModPEPElec->setText(cropmodel::PlainDecimal(totals.potentialElectricity()));
+    ui.zarnModPESteam->setText(cropmodel::PlainDecimal(totals.processSteam()));
 }
 
 void zarnModProcessEnergyForm::showGasification(const processing::GasifierTotals &totals) {
-    ui.zarnPEGasBagasse->setText(processing::plainDecimal(totals.bagasse));
-    ui.zarnPEGasHPSteam->setText(processing::plainDecimal(totals.steam));
-    ui.zarnPEGasElectricity->setText(processing::plainDecimal(totals.electricity));
-    ui.zarnModPEGasificationTotal->setText(processing::plainDecimal(totals.totalEnergy()));
+    ui.zarnPEGasBagasse->setText(cropmodel::PlainDecimal(totals.bagasse));
+    ui.zarnPEGasHPSteam->setText(cropmodel::PlainDecimal(totals.steam));
+    ui.zarnPEGasElectricity->setText(cropmodel::PlainDecimal(totals.electricity));
+    ui.zarnModPEGasificationTotal->setText(cropmodel::PlainDecimal(totals.totalEnergy()));
 }
 
 // Fills the ten slots of the kind with the catalogue's last unit of its type

@@ -30,21 +30,6 @@ void fillList(QComboBox *list, const QStringList &entries, const QString &text) 
     setListText(list, text);
 }
 
-// A number in plain decimal form, at most 7 significant digits, no trailing zeros.
-QString plainNumber(double value) {
-    if (value == 0 || !std::isfinite(value))
-        return QStringLiteral("0");
-    const int magnitude = int(std::floor(std::log10(std::fabs(value))));
-    QString text = QString::number(value, 'f', std::max(0, 6 - magnitude));
-    if (text.contains(QLatin1Char('.'))) {
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
-            text.chop(1);
-    }
-    return text;
-}
-
 } // namespace
 
 zarnDefm::zarnDefm() {
@@ -81,7 +66,7 @@ void zarnDefm::load() {
         g.gSite = last.site;
         g.gShortSite = last.shortSite;
         g.gMoistBagasseEnergy = last.moistBagasseEnergy;
-        ui.zarnDefMoistBagasseEnergy->setText(plainNumber(g.gMoistBagasseEnergy));
+        ui.zarnDefMoistBagasseEnergy->setText(cropmodel::PlainDecimal(g.gMoistBagasseEnergy));
         ui.zarnDefSoil->setText(QString::number(g.gSoil));
     });
     if (!loaded) {

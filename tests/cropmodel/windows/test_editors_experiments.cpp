@@ -105,7 +105,7 @@ TEST_F(ExperimentWindows, ChangeFillsTheFieldsAndReplacesTheExperiment) {
     EXPECT_FALSE(isOpen(kDisp));
     const QStringList lines = QString::fromLatin1(bytesOf(dir())).split("\r\n");
     EXPECT_TRUE(lines[3].startsWith("prps9601 Plateau, changed")) << lines[3].toStdString();
-    EXPECT_EQ(lines.size(), 10); // nine lines and the end
+    EXPECT_EQ(lines.size(), 13); // four experiments of three lines, and the end
     EXPECT_EQ(control<QListWidget>(kList, "CeresInSGEXPList")->currentRow(), 1);
 }
 
@@ -159,8 +159,9 @@ TEST_F(ExperimentWindows, DeleteRemovesTheChosenExperiment) {
     EXPECT_FALSE(isOpen(kDisp));
     EXPECT_FALSE(bytesOf(dir()).contains("prps9601"));
     const QStringList lines = listLines(kList, "CeresInSGEXPList");
-    ASSERT_EQ(lines.size(), 2);
+    ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[1].startsWith("dadn9601"));
+    EXPECT_TRUE(lines[2].startsWith("hchf9601"));
 }
 
 TEST_F(ExperimentWindows, ChangeOrDeleteWithoutAChosenLineOpensNothing) {
