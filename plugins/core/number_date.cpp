@@ -126,8 +126,8 @@ OptionsFormatter::OptionsFormatter(void *parent, ReportLayout *layout, std::uint
 
 std::uint32_t OptionsFormatter::numberDateDialog() {
     const std::intptr_t result =
-        platform::dialogBox(startup_.resources(), "FmtOptDlg", parent_, &FmtOptionsDlgProc,
-                            reinterpret_cast<platform::LParam>(this));
+        platform::dialogBox(startup_.dialogModule("FmtOptDlg"), "FmtOptDlg", parent_,
+                            &FmtOptionsDlgProc, reinterpret_cast<platform::LParam>(this));
     return result == UXHOST_IDOK ? UX_OK : UX_ECANCELLED;
 }
 

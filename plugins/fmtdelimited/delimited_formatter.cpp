@@ -241,7 +241,7 @@ CharSVFormatter::~CharSVFormatter() {
 
 std::uint32_t CharSVFormatter::separatorDialog() {
     const std::intptr_t result = ux::platform::dialogBox(
-        startup_.resources(), "CharSepOptions", parent_, &CharSepOptionsDlgProc,
+        startup_.dialogModule("CharSepOptions"), "CharSepOptions", parent_, &CharSepOptionsDlgProc,
         reinterpret_cast<ux::platform::LParam>(this));
     return result == UXHOST_IDOK ? UX_OK : UX_ECANCELLED;
 }

@@ -441,6 +441,174 @@ TEST_F(Delimited, HiddenDetailsWriteOneLinePerGroup) {
     EXPECT_EQ(o.output, "\"north\",20\r\n\"south\",30\r\n");
 }
 
+TEST_F(Delimited, CharacterSeparatedOptionsAndTheirBlobs) {
+    answerCharDialogs(" | ", "'");
+    const LayoutSpec spec = row({UX_KIND_TEXT_A, UX_KIND_INT32_A, UX_KIND_TEXT_A});
+    BuiltLayout layout(spec);
+    UXFInstance *instance = nullptr;
+    const FileDialogHintTable *hints = nullptr;
+    ASSERT_EQ(
+        plugin_->initExportFormat(nullptr, layout.layout(), kChar, nullptr, &instance, &hints), 0u);
+    ASSERT_EQ(host_.dialogs().size(), 2u);
+    const auto &chars = host_.dialogs()[0];
+    EXPECT_EQ(chars.name, "CharSepOptions");
+    EXPECT_EQ(chars.caption, "Character-Separated Values");
+    ASSERT_NE(chars.control(1000), nullptr);
+    EXPECT_EQ(chars.control(1000)->text, ",");
+    EXPECT_EQ(chars.control(1000)->textLimit, 16u);
+    EXPECT_EQ(chars.control(1001)->text, "\"");
+    EXPECT_EQ(chars.control(1001)->textLimit, 16u);
+    EXPECT_EQ(host_.dialogs()[1].name, "FmtOptDlg");
+
+    Engine engine(layout, {{"O'Neil", "12", "x"}});
+    ASSERT_EQ(runJob(*plugin_, instance, engine), 0u);
+    EXPECT_EQ(engine.output().bytes, "'O''Neil' | 12 | 'x'\r\n");
+
+    // Stored form: size word 0x800F (3 + 12), the flags, the quote's first
+    // character and the separator with its zero.
+    const void *stored = nullptr;
+    std::uint16_t size = 0;
+    ASSERT_EQ(plugin_->encodeFormatOptions(instance, &stored, &size), 0u);
+    ASSERT_EQ(size, 15);
+    const unsigned char expected[15] = {0x0F, 0x80, 0, 0, 0, 0, 0, 0, 0, 0, '\'', ' ', '|', ' ', 0};
+    EXPECT_EQ(std::memcmp(stored, expected, 15), 0);
+    void *decoded = nullptr;
+    ASSERT_EQ(plugin_->decodeFormatOptions(instance, &decoded), 0u);
+    plugin_->termExportFormat(instance, 0);
+
+    // Both forms give the same instance back without a dialog.
+    host_.clearRecords();
+    for (const void *blob :
+         {static_cast<const void *>(expected), static_cast<const void *>(decoded)}) {
+        FormatOutcome o = run(spec, {{"O'Neil", "12", "x"}}, kChar, {}, blob);
+        ASSERT_EQ(o.initResult, 0u);
+        EXPECT_EQ(o.output, "'O''Neil' | 12 | 'x'\r\n");
+        const auto rows = readBack(o.output, " | ", "'");
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(texts(rows[0]), (std::vector<std::string>{"O'Neil", "12", "x"}));
+    }
+    EXPECT_TRUE(host_.dialogs().empty());
+    EXPECT_EQ(plugin_->freeFormatOptions(kChar, decoded), 0u);
+}
+
+// Options blobs come from outside: every malformed one is refused with 5 and
+// none is read past its size.
+TEST_F(Delimited, MalformedCharacterSeparatedBlobsAreRefused) {
+    const LayoutSpec spec = row({UX_KIND_TEXT_A});
+    BuiltLayout layout(spec);
+    auto stored = [](std::uint16_t word, std::string tail) {
+        std::string b(11, '\0');
+        std::memcpy(b.data(), &word, 2);
+        b[10] = '\'';
+        return b + tail;
+    };
+    auto decoded = [](std::uint16_t word, const char *separator) {
+        std::string b(15, '\0');
+        std::memcpy(b.data(), &word, 2);
+        std::memcpy(b.data() + 11, &separator, 4);
+        return b;
+    };
+    const std::string seventeen(17, ';');
+    struct Case {
+        const char *what;
+        std::string blob;
+    } cases[] = {
+        {"stored, size below the fixed part", stored(0x8000 | 11, std::string(1, '\0'))},
+        {"stored, text not ended inside", stored(0x8000 | 13, std::string("ab\0", 3))},
+        {"stored, separator of 17", stored(0x8000 | 29, seventeen + '\0')},
+        {"decoded, size not its own", decoded(14, ",")},
+        {"decoded, null separator", decoded(15, nullptr)},
+        {"decoded, separator of 17", decoded(15, seventeen.c_str())},
+    };
+    for (const Case &c : cases) {
+        UXFInstance *instance = reinterpret_cast<UXFInstance *>(1);
+        const FileDialogHintTable *hints = nullptr;
+        EXPECT_EQ(plugin_->initExportFormat(nullptr, layout.layout(), kChar, c.blob.data(),
+                                            &instance, &hints),
+                  5u)
+            << c.what;
+        EXPECT_EQ(instance, nullptr) << c.what;
+    }
+    // The longest separator that fits is taken whole.
+    const std::string sixteen(16, ';');
+    const std::string good = stored(0x8000 | 28, sixteen + '\0');
+    FormatOutcome o = run(spec, {{"v"}}, kChar, {}, good.data());
+    ASSERT_EQ(o.initResult, 0u);
+    EXPECT_EQ(o.output, "'v'\r\n");
+    EXPECT_TRUE(host_.dialogs().empty());
+
+    // Freeing goes by the blob's form: a 10-byte blob of CSV handed back with
+    // index 2 is freed as what it is (the sanitizer build sees any read past
+    // it), and so is a decoded character-separated blob with index 0.
+    void *small = std::malloc(10);
+    const NumberDateOptions options{10, 0, 0};
+    std::memcpy(small, &options, 10);
+    EXPECT_EQ(plugin_->freeFormatOptions(kChar, small), 0u);
+    answerCharDialogs(";", "\"");
+    UXFInstance *instance = nullptr;
+    const FileDialogHintTable *hints = nullptr;
+    ASSERT_EQ(
+        plugin_->initExportFormat(nullptr, layout.layout(), kChar, nullptr, &instance, &hints), 0u);
+    void *blob = nullptr;
+    ASSERT_EQ(plugin_->decodeFormatOptions(instance, &blob), 0u);
+    plugin_->termExportFormat(instance, 0);
+    EXPECT_EQ(plugin_->freeFormatOptions(kCsv, blob), 0u);
+}
+
+TEST_F(Delimited, GridModeLines) {
+    const NumberDateOptions options = numberDate(true, true);
+    LayoutSpec spec = simpleLayout({});
+    spec.mode = UX_LAYOUT_MODE_GRID;
+    spec.areas[0].lines = {LineSpec{{}, {field(0), field(1)}}}; // opening
+    spec.areas[2].lines = {LineSpec{{}, {field(2)}}};           // closing
+    auto cell = [](std::uint16_t kind, const char *value) {
+        GridCellSpec c;
+        c.field.kind = kind;
+        c.raw = Value(value);
+        return std::optional<GridCellSpec>(c);
+    };
+    spec.grid = {{cell(UX_KIND_TEXT_A, "a\"b"), std::nullopt, cell(UX_KIND_INT32_A, "1234")},
+                 {std::nullopt, cell(UX_KIND_TEXT_A, "z"), std::nullopt}};
+    FormatOutcome o = run(spec, {{"T1", "T2", "end"}}, kCsv, {}, &options);
+    ASSERT_EQ(o.result, 0u);
+    EXPECT_EQ(o.output, "\"T1\",\"T2\"\r\n"
+                        "\"a\"\"b\",,1234\r\n"
+                        ",\"z\",\r\n"
+                        "\"end\"\r\n");
+    const auto rows = readBack(o.output);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(texts(rows[1]), (std::vector<std::string>{"a\"b", "", "1234"}));
+    EXPECT_EQ(texts(rows[3]), (std::vector<std::string>{"end"}));
+}
+
+// Separator, quote and line-start text of CSV and TSV follow the language
+// library; its lack of dialogs leaves the plug-in's own.
+TEST_F(Delimited, LanguageLibraryTextsAndOwnDialogs) {
+    plugin_->terminate();
+    {
+        uxtest::ProfileScope german("[intl]\nsLanguage=xa\n");
+        ASSERT_EQ(plugin_->initialize(0), 0u);
+        EXPECT_STREQ(plugin_->getExportFormats()->entries[0]->name, "Kommagetrennte Werte");
+        host_.queueDialogAnswer({});
+        FormatOutcome o = run(row({UX_KIND_TEXT_A, UX_KIND_INT32_A, UX_KIND_TEXT_A}),
+                              {{"it's", "12", "b;c"}}, kCsv);
+        ASSERT_EQ(o.initResult, 0u);
+        ASSERT_EQ(host_.dialogs().size(), 1u);
+        EXPECT_EQ(host_.dialogs()[0].caption, "Number and Date Format Dialog");
+        EXPECT_EQ(o.output, "> 'it''s';12;'b;c'\r\n");
+        plugin_->terminate();
+
+        // A library that lacks a required text leaves the plug-in's own.
+        uxtest::ProfileScope lacking("[intl]\nsLanguage=xm\n");
+        EXPECT_EQ(plugin_->initialize(0), 7u);
+        const NumberDateOptions options = numberDate(true, true);
+        o = run(row({UX_KIND_TEXT_A}), {{"it's"}}, kCsv, {}, &options);
+        EXPECT_EQ(o.output, "\"it's\"\r\n");
+        plugin_->terminate();
+    }
+    ASSERT_EQ(plugin_->initialize(0), 0u); // for TearDown
+}
+
 TEST_F(Delimited, QuotingKeepsEveryValueWhole) {
     // Thousands separator "," and decimal "." (the default locale): numbers
     // with thousands are quoted in CSV, not in TSV.
