@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace fmtdelimited {
 
@@ -55,6 +56,17 @@ constexpr int kQuoteBox = 1001;
 // FormatState
 // ---------------------------------------------------------------------------
 
+void LineBuffer::grow(std::size_t n) {
+    std::size_t capacity = capacity_ < 256 ? 256 : capacity_ * 2;
+    while (capacity - size_ < n)
+        capacity *= 2;
+    std::unique_ptr<char[]> bigger(new char[capacity]);
+    for (std::size_t i = 0; i < size_; ++i)
+        bigger[i] = data_[i];
+    data_ = std::move(bigger);
+    capacity_ = capacity;
+}
+
 FormatState::FormatState(void *parent, ReportLayout *layout, std::uint32_t formatIndex)
     : OptionsFormatter(parent, layout, formatIndex, startup(), 1) {
     gridAreasOnce_ = true;
@@ -75,7 +87,7 @@ void FormatState::startLine() {
 }
 
 std::uint32_t FormatState::writeLine() {
-    line_ += "\r\n";
+    line_.append("\r\n", 2);
     const std::uint32_t rc = writeBytes(line_.data(), line_.size());
     startLine();
     return rc;
@@ -124,9 +136,7 @@ std::uint32_t FormatState::exportFieldItem(FieldItem *item) {
     std::uint32_t repeated = 0;
     if (std::uint32_t rc = fetchValue(item, &value, &repeated))
         return rc;
-    std::string text;
-    valueText(value, item->descriptor->kind, text);
-    appendValue(item->descriptor->kind, text);
+    appendValue(item->descriptor->kind, value);
     lineHasData_ = true;
     return UX_OK;
 }
@@ -138,7 +148,7 @@ std::uint32_t FormatState::exportGridRow(LayoutArea *, GridRow *row, std::uint16
     for (std::uint16_t c = 0; c < columns; ++c) {
         GridCell *cell = row->cells[c];
         if (!cell) {
-            line_ += atLineStart_ ? lineStart_ : separator_.c_str();
+            line_.appendText(atLineStart_ ? lineStart_ : separator_.c_str());
             atLineStart_ = false;
             continue;
         }
@@ -161,47 +171,73 @@ std::uint32_t FormatState::exportGridCell(GridCell *cell) {
     if (std::uint32_t rc =
             job_->format_raw_value(job_->engine, item, item->style, 0, cell->raw, &value))
         return rc;
-    std::string text;
-    valueText(value, item->descriptor->kind, text);
-    appendValue(item->descriptor->kind, text);
+    appendValue(item->descriptor->kind, value);
     return UX_OK;
 }
 
-void FormatState::appendValue(std::uint16_t kind, const std::string &text) {
-    line_ += atLineStart_ ? lineStart_ : separator_.c_str();
+void FormatState::appendValue(std::uint16_t kind, const ValueText *value) {
+    line_.appendText(atLineStart_ ? lineStart_ : separator_.c_str());
     atLineStart_ = false;
-    if (quote_.empty()) {
-        line_ += text;
-        return;
-    }
     if (ux::isTextKind(kind)) {
-        appendQuoted(text);
+        const char *text = value && value->text ? value->text : "";
+        if (quote_.empty())
+            line_.appendText(text);
+        else
+            appendQuoted(text);
         return;
     }
-    // A value written without quotes must not read as two values or as a
-    // quoted one.
-    const bool needsQuotes = text.find_first_of("\r\n") != std::string::npos ||
-                             text.find(quote_) != std::string::npos ||
-                             (!separator_.empty() && text.find(separator_) != std::string::npos);
-    if (needsQuotes)
-        appendQuoted(text);
-    else
-        line_ += text;
+    // Any other value is joined straight onto the line and taken off again
+    // to be quoted when it would not read back as one unquoted value.
+    const std::size_t start = line_.size();
+    if (value)
+        for (const char *piece :
+             {value->prefix, value->lead, value->text, value->trail, value->suffix})
+            if (piece)
+                line_.appendText(piece);
+    if (quote_.empty() || !needsQuotes(line_.data() + start, line_.size() - start))
+        return;
+    const std::string copy(line_.data() + start, line_.size() - start);
+    line_.truncate(start);
+    appendQuoted(copy);
 }
 
-void FormatState::appendQuoted(const std::string &text) {
-    line_ += quote_;
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t at = text.find(quote_, from);
-        if (at == std::string::npos)
-            break;
-        line_.append(text, from, at + quote_.size() - from);
-        line_ += quote_; // the doubled quote
-        from = at + quote_.size();
+// One pass over the characters (this runs for every value written).
+bool FormatState::needsQuotes(const char *p, std::size_t n) const {
+    const char quote = quote_[0];
+    const char separator = separator_.empty() ? '\r' : separator_[0];
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = p[i];
+        if (c == '\r' || c == '\n')
+            return true;
+        if (c == quote && separatorAt(p + i, n - i, quote_))
+            return true;
+        if (c == separator && separatorAt(p + i, n - i, separator_))
+            return true;
     }
-    line_.append(text, from, std::string::npos);
-    line_ += quote_;
+    return false;
+}
+
+bool FormatState::separatorAt(const char *p, std::size_t n, const std::string &text) {
+    return text.size() <= n && std::memcmp(p, text.data(), text.size()) == 0;
+}
+
+void FormatState::appendQuoted(std::string_view text) {
+    line_.append(quote_);
+    const char quote = quote_[0];
+    const char *p = text.data();
+    const std::size_t n = text.size();
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (p[i] != quote || !separatorAt(p + i, n - i, quote_))
+            continue;
+        // Up to and with the quote, then the quote again.
+        line_.append(p + from, i + quote_.size() - from);
+        line_.append(quote_);
+        i += quote_.size() - 1;
+        from = i + 1;
+    }
+    line_.append(p + from, n - from);
+    line_.append(quote_);
 }
 
 // ---------------------------------------------------------------------------

@@ -30,7 +30,9 @@
 #define FMTDELIMITED_DELIMITED_FORMATTER_H
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "core/number_date.h"
 
@@ -56,6 +58,43 @@ enum : std::uint32_t {
 
 // The plug-in's start-up (its resource texts and dialogs).
 const ux::PluginStartup &startup();
+
+// The line being built. Appending copies inline, character by character: a
+// value costs no library call per piece (this runs for every value).
+class LineBuffer {
+public:
+    void clear() { size_ = 0; }
+    std::size_t size() const { return size_; }
+    const char *data() const { return data_.get(); }
+    // Drops everything from `n` on (n <= size()).
+    void truncate(std::size_t n) { size_ = n; }
+    void append(const char *p, std::size_t n) {
+        reserve(n);
+        char *d = data_.get() + size_;
+        for (std::size_t i = 0; i < n; ++i)
+            d[i] = p[i];
+        size_ += n;
+    }
+    void append(const std::string &s) { append(s.data(), s.size()); }
+    // A NUL-terminated text.
+    void appendText(const char *p) {
+        for (; *p; ++p) {
+            reserve(1);
+            data_[size_++] = *p;
+        }
+    }
+
+private:
+    void reserve(std::size_t n) {
+        if (capacity_ - size_ < n)
+            grow(n);
+    }
+    void grow(std::size_t n);
+
+    std::unique_ptr<char[]> data_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
 
 class FormatState : public ux::OptionsFormatter {
 public:
@@ -87,12 +126,18 @@ private:
     void startLine();
     // The pending prefix, then the value (quoted as the header says); the
     // prefix becomes the separator.
-    void appendValue(std::uint16_t kind, const std::string &text);
-    void appendQuoted(const std::string &text);
+    void appendValue(std::uint16_t kind, const ValueText *value);
+    // The quote, the text with every quote text in it doubled, the quote.
+    void appendQuoted(std::string_view text);
+    // Whether a value written without quotes would not read back as itself:
+    // it holds CR, LF, the quote text or the separator text.
+    bool needsQuotes(const char *text, std::size_t n) const;
+    // `text` starts at p (n characters available).
+    static bool separatorAt(const char *p, std::size_t n, const std::string &text);
     std::uint32_t writeLine();
 
     const char *lineStart_ = "";
-    std::string line_; // the line being built
+    LineBuffer line_;
     bool atLineStart_ = true;
     bool lineHasData_ = false;
 };

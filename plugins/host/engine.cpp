@@ -252,6 +252,16 @@ const void *Engine::rawOf(const FieldItem *item) {
     return raw_[c]->empty() ? nullptr : raw_[c]->data();
 }
 
+ValueText *Engine::point(const Pieces &pieces) {
+    value_ = ValueText{};
+    value_.prefix = pieces[0] ? pieces[0]->c_str() : nullptr;
+    value_.lead = pieces[1] ? pieces[1]->c_str() : nullptr;
+    value_.text = pieces[2] ? pieces[2]->c_str() : nullptr;
+    value_.trail = pieces[3] ? pieces[3]->c_str() : nullptr;
+    value_.suffix = pieces[4] ? pieces[4]->c_str() : nullptr;
+    return &value_;
+}
+
 ValueText *Engine::publish(const Pieces &pieces) {
     // The record is packed: its fields are assigned by name, never through
     // pointers to them.
@@ -311,11 +321,13 @@ std::uint32_t Engine::getReportValue(void *engine, FieldItem *item, ValueText **
     *repeated = e->repeats(item) || (e->repeatAfterFirstCall && e->callsInRecord_ > 0) ? 1 : 0;
     ++e->callsInRecord_;
     const Value *v = e->valueOf(item, e->current_);
+    if (v && v->pieces) {
+        // Ready pieces live as long as the records: handed out as they are.
+        *value = e->point(*v->pieces);
+        return 0;
+    }
     Pieces pieces;
-    if (v && v->pieces)
-        pieces = *v->pieces;
-    else
-        formatRaw(item->descriptor->kind, e->rawOf(item), nullptr, item, pieces);
+    formatRaw(item->descriptor->kind, e->rawOf(item), nullptr, item, pieces);
     *value = e->publish(pieces);
     return 0;
 }

@@ -132,7 +132,10 @@ private:
     const Value *valueOf(const FieldItem *item, std::size_t record) const;
     bool repeats(const FieldItem *item) const;
     const void *rawOf(const FieldItem *item);
+    // The ValueText handed out: a copy of `pieces` (publish), or pointing at
+    // pieces that outlive the call (point).
     ValueText *publish(const std::array<std::optional<std::string>, 5> &pieces);
+    ValueText *point(const std::array<std::optional<std::string>, 5> &pieces);
 
     BuiltLayout &layout_;
     std::vector<Record> records_;
