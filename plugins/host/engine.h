@@ -28,8 +28,9 @@
 // before (symbol_first) or after the number, separated by a blank when
 // symbol_spacing is 1 (the plug-ins hand an empty symbol, so none is shown).
 // minus_between and the constant at offset 14 change nothing here.
-// Integers (kinds 0-5) come with 0 decimals; a number record for another kind
-// than 0-7 is ignored (the value is formatted as in the report).
+// Integers are shown with the record's decimals too (the plug-ins hand them 0);
+// a number record for another kind than 0-7 is ignored (the value is
+// formatted as in the report).
 // FormatRawValue with a DateFormatRecord (size word 24): day, month and year
 // in the record's order (1 d m y, 2 m d y, 0 y m d), day and month with two
 // digits when their leading-zero flag is set, the year with four digits when
