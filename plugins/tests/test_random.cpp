@@ -1,10 +1,12 @@
-// Random layouts and values through both fmtplain formats and the
-// separated-values formats of fmtdelimited. Every export must succeed with
+// Random layouts and values through both fmtplain formats, the
+// separated-values formats of fmtdelimited and the record style of
+// fmtcolumns. Every export must succeed with
 // well-formed output: fmtplain lines of at most 511 characters, each ended by
 // CR LF; separated values that read back, line by line, to exactly the values
 // of the record's shown field items. Misbehaving output and broken layouts
 // must end in their result codes, never in a crash, a hang or a write outside
-// a buffer (the sanitizer build runs this too).
+// a buffer (the sanitizer build runs this too). Record-style lines all have
+// one width.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -441,6 +443,56 @@ TEST_F(RandomSeparated, OutputReadsBackToTheValues) {
     }
     // The layouts and records above make lines to compare, not only empty output.
     EXPECT_GT(comparedLines, 300u);
+}
+
+// --- Record style ----------------------------------------------------------------
+
+class RandomColumns : public RandomSeparated {
+protected:
+    static void SetUpTestSuite() { plugin_ = new FormatPlugin("fmtcolumns"); }
+};
+
+// Outside grid mode every kept line has the same width (all columns of every
+// shown item); the output is whole lines, with no line break inside one, and
+// ends with the last kept line.
+TEST_F(RandomColumns, RecordLinesOfOneWidth) {
+    const NumberDateOptions asInReport{sizeof(NumberDateOptions), 1, 1};
+    std::size_t keptLines = 0;
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        Random random(seed);
+        const LayoutSpec spec = random.layout();
+        std::vector<Record> records;
+        for (int i = random.range(0, 6); i > 0; --i)
+            records.push_back(random.record());
+        const bool measurable = random.chance(80);
+        host_.setMeasurementFails(!measurable);
+        host_.setDefaultFontWidth(random.range(1, 250));
+        BuiltLayout layout(spec);
+        FormatOutcome o = runFormat(*plugin_, 0, layout, records, {}, &asInReport);
+        ASSERT_EQ(o.initResult, 0u);
+        EXPECT_EQ(o.openAreas, 0u);
+        if (o.result == 0xFFFFFFFFu) {
+            EXPECT_FALSE(measurable) << "seed " << seed;
+            continue;
+        }
+        ASSERT_EQ(o.result, 0u) << "seed " << seed;
+        EXPECT_TRUE(o.output.empty() || o.output.ends_with("\r\n")) << "seed " << seed;
+        std::size_t width = std::string::npos;
+        for (std::size_t start = 0; start < o.output.size();) {
+            const std::size_t end = o.output.find("\r\n", start);
+            ASSERT_NE(end, std::string::npos) << "seed " << seed;
+            const std::string line = o.output.substr(start, end - start);
+            EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << "seed " << seed;
+            if (spec.mode != UX_LAYOUT_MODE_GRID) {
+                if (width == std::string::npos)
+                    width = line.size();
+                EXPECT_EQ(line.size(), width) << "seed " << seed << "\n" << o.output;
+            }
+            ++keptLines;
+            start = end + 2;
+        }
+    }
+    EXPECT_GT(keptLines, 300u);
 }
 
 } // namespace

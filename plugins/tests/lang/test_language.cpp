@@ -1,6 +1,6 @@
 // A language library for the start-up tests: the texts of fmtplain
-// (LANGUAGE_SET_pln), fmtdelimited (LANGUAGE_SET_dlm) or destfile
-// (LANGUAGE_SET_dst) in a made-up language,
+// (LANGUAGE_SET_pln), fmtdelimited (LANGUAGE_SET_dlm), fmtcolumns
+// (LANGUAGE_SET_col) or destfile (LANGUAGE_SET_dst) in a made-up language,
 // with the faults the variant names.
 #include "core/resources.h"
 
@@ -30,6 +30,11 @@ const UXStringResource kStrings[] = {
     {1009, "\t"},
     {1010, "'"},
 // No dialogs: the plug-in shows its own.
+#elif defined(LANGUAGE_SET_col)
+    {1000, "Satzformat (Wertespalten)"}, {1001, "Exportdatei w\xe4hlen"},
+    {1002, "Satzformat (*.rec)"},        {1003, "Fehler"},
+    {1004, "Fehler im Satzformat."},     {1005, "Mittlere Zeichenbreite unbekannt"},
+// 1006 is left out: the plug-in shows its own text instead.
 #elif defined(LANGUAGE_SET_dst)
 #if !defined(LANGUAGE_MISSING_TEXT)
     {1000, "Datei auf Platte"},
