@@ -379,18 +379,25 @@ bool Formatter::formatsRawValue(std::uint16_t kind) const {
     return (isNumberKind(kind) && !sameNumbers_) || (kind == UX_KIND_DATE && !sameDates_);
 }
 
+std::uint32_t Formatter::fetchFormattedRaw(FieldItem *item, const void *record, const void **raw,
+                                           ValueText **value, std::uint32_t *repeated) {
+    *raw = nullptr;
+    *value = nullptr;
+    *repeated = 0;
+    if (!job_->get_raw_value || !job_->format_raw_value)
+        return UX_EINVALID;
+    if (std::uint32_t rc = job_->get_raw_value(job_->engine, item, raw, repeated))
+        return rc;
+    return job_->format_raw_value(job_->engine, item, record, 0, *raw, value);
+}
+
 std::uint32_t Formatter::fetchValue(FieldItem *item, ValueText **value, std::uint32_t *repeated) {
     *value = nullptr;
     *repeated = 0;
     const std::uint16_t kind = item->descriptor->kind;
     if (formatsRawValue(kind)) {
-        if (!job_->get_raw_value || !job_->format_raw_value)
-            return UX_EINVALID;
         const void *raw = nullptr;
-        if (std::uint32_t rc = job_->get_raw_value(job_->engine, item, &raw, repeated))
-            return rc;
-        return job_->format_raw_value(job_->engine, item, formatRecordFor(item, kind), 0, raw,
-                                      value);
+        return fetchFormattedRaw(item, formatRecordFor(item, kind), &raw, value, repeated);
     }
     if (!job_->get_report_value)
         return UX_EINVALID;

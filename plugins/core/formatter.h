@@ -154,6 +154,11 @@ protected:
     // The formatting choice: GetRawValue + FormatRawValue with the plug-in's own
     // format record when the options say so, else GetReportValue.
     std::uint32_t fetchValue(FieldItem *item, ValueText **value, std::uint32_t *repeated);
+    // GetRawValue, then FormatRawValue with `record` (null allowed); `raw`
+    // receives the raw value as well (null: no value), for the formats that
+    // write a cell from it (DIF booleans).
+    std::uint32_t fetchFormattedRaw(FieldItem *item, const void *record, const void **raw,
+                                    ValueText **value, std::uint32_t *repeated);
     // The number or date format record handed to FormatRawValue (the plug-ins
     // with options supply theirs); null by default.
     virtual const void *formatRecordFor(FieldItem *item, std::uint16_t kind);
