@@ -325,7 +325,10 @@ void DifFormatter::emptyCell() {
 
 void DifFormatter::stringCell(const char *text) {
     cells_ += "1,0\r\n\"";
-    cells_ += text;
+    // A line break would end the cell's second line early, and every later
+    // line of the file would be read out of step: written as a space.
+    for (; *text; ++text)
+        cells_ += (*text == '\r' || *text == '\n') ? ' ' : *text;
     cells_ += "\"\r\n";
 }
 

@@ -23,7 +23,9 @@
 // the report's separators); a text that does not then read as one, and every
 // kind above 11, becomes a string cell with its original text. A value that
 // comes back empty, and a boolean without a raw value, write an empty cell,
-// which keeps the column. Grid cells follow the same rules by kind.
+// which keeps the column. Grid cells follow the same rules by kind. CR and LF
+// inside a string cell are written as spaces (a cell is two lines).
+// Double quotes inside a string are written as they are.
 //
 // A line whose values are all blank, in an area that drops blank lines,
 // leaves neither cells nor a tuple: each line's cells are built in memory and

@@ -78,6 +78,10 @@ TEST_F(Dif, ColumnsBlankLinesAndEmptyNumbers) {
             {}, &kAsInReport);
     EXPECT_EQ(o.output, header("2", "3") + kBot + kEmpty + str("t") + kBot + kBot + kEod);
 
+    // Line breaks in a string cell become spaces; quotes stay as they are.
+    o = run(details({LineSpec{{}, {field(0, 0)}}}), {{"say \"a\"\r\nb"}}, 0, {}, &kAsInReport);
+    EXPECT_EQ(o.output, header("1", "3") + kBot + str("say \"a\"  b") + kBot + kBot + kEod);
+
     // Blank lines (only blanks, or only text items) in an area that drops
     // them leave neither cells nor a tuple.
     LayoutSpec spec =

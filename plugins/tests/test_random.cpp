@@ -1,15 +1,16 @@
 // Random layouts and values through both fmtplain formats, the
-// separated-values formats of fmtdelimited and the record style of
-// fmtcolumns. Every export must succeed with
+// separated-values formats of fmtdelimited, the record style of fmtcolumns
+// and DIF. Every export must succeed with
 // well-formed output: fmtplain lines of at most 511 characters, each ended by
 // CR LF; separated values that read back, line by line, to exactly the values
 // of the record's shown field items. Misbehaving output and broken layouts
 // must end in their result codes, never in a crash, a hang or a write outside
 // a buffer (the sanitizer build runs this too). Record-style lines all have
-// one width.
+// one width; DIF ends with its one EOD and blank-padded header counts.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -493,6 +494,60 @@ TEST_F(RandomColumns, RecordLinesOfOneWidth) {
         }
     }
     EXPECT_GT(keptLines, 300u);
+}
+
+// --- DIF --------------------------------------------------------------------------
+
+class RandomDif : public RandomSeparated {
+protected:
+    static void SetUpTestSuite() { plugin_ = new FormatPlugin("fmtinterchange"); }
+};
+
+// One EOD, at the end; both header counts decimal and filled with blanks to
+// ten characters; every cell of the data section a known pair of lines.
+TEST_F(RandomDif, OneEodAndPaddedCounts) {
+    const NumberDateOptions options[] = {{sizeof(NumberDateOptions), 1, 1},
+                                         {sizeof(NumberDateOptions), 0, 0}};
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        Random random(seed);
+        const LayoutSpec spec = random.layout();
+        std::vector<Record> records;
+        for (int i = random.range(0, 6); i > 0; --i)
+            records.push_back(random.record());
+        BuiltLayout layout(spec);
+        FormatOutcome o = runFormat(*plugin_, 0, layout, records, {}, &options[random.range(0, 1)]);
+        ASSERT_EQ(o.initResult, 0u);
+        ASSERT_EQ(o.result, 0u) << "seed " << seed;
+        EXPECT_EQ(o.openAreas, 0u);
+        const std::string &out = o.output;
+        const std::string eod = "-1,0\r\nEOD\r\n";
+        EXPECT_EQ(out.find(eod), out.size() - eod.size()) << "seed " << seed;
+        for (const char *count : {"VECTORS\r\n0,", "TUPLES\r\n0,"}) {
+            const std::size_t at = out.find(count);
+            ASSERT_NE(at, std::string::npos);
+            const std::string field = out.substr(at + std::strlen(count), 12);
+            const std::size_t digits = field.find_first_not_of("0123456789");
+            EXPECT_GT(digits, 0u) << "seed " << seed;
+            EXPECT_EQ(field.substr(digits), std::string(10 - digits, ' ') + "\r\n")
+                << "seed " << seed;
+        }
+        // The data section: pairs of lines, each a known cell.
+        std::size_t at = out.find("DATA\r\n0,0\r\n\"\"\r\n") + 15;
+        while (at < out.size()) {
+            const std::size_t first = out.find("\r\n", at);
+            const std::size_t second = out.find("\r\n", first + 2);
+            ASSERT_NE(second, std::string::npos) << "seed " << seed;
+            const std::string a = out.substr(at, first - at);
+            const std::string b = out.substr(first + 2, second - first - 2);
+            const bool known =
+                (a == "-1,0" && (b == "BOT" || b == "EOD")) || (a == "0,1" && b == "TRUE") ||
+                (a == "0,0" && b == "FALSE") ||
+                (a == "1,0" && b.size() >= 2 && b.front() == '"' && b.back() == '"') ||
+                (a.starts_with("0,") && b == "V");
+            ASSERT_TRUE(known) << "seed " << seed << ": " << a << " / " << b;
+            at = second + 2;
+        }
+    }
 }
 
 } // namespace
