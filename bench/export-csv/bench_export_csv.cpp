@@ -3,6 +3,9 @@
 //
 //   bench_export_csv [records] [repeats] [directory]
 //
+// The same data in writer mode also goes through fmtinterchange (DIF) and
+// fmtcolumns (record style), for their throughput.
+//
 // A report of 8 mixed fields per record (a variety name and a site, texts
 // with double quotes and commas; an integer, a number and a currency amount
 // of 1000 and more with thousands separators; a date; a boolean; a short
@@ -148,7 +151,7 @@ struct Timing {
 // UXFEndJob): the plug-in's walk and writing, the engine's value callbacks and
 // its in-memory output stream; not the making of the instance and the records.
 bool measure(FormatPlugin &plugin, const std::vector<Record> &data, const void *options,
-             int repeats, Timing &t) {
+             int repeats, Timing &t, std::uint32_t index = 0) {
     const LayoutSpec spec = reportLayout();
     for (int run = 0; run < repeats; ++run) {
         BuiltLayout layout(spec);
@@ -157,7 +160,7 @@ bool measure(FormatPlugin &plugin, const std::vector<Record> &data, const void *
         UXFInstance *instance = nullptr;
         const FileDialogHintTable *hints = nullptr;
         const std::uint32_t init =
-            plugin.initExportFormat(nullptr, layout.layout(), 0, options, &instance, &hints);
+            plugin.initExportFormat(nullptr, layout.layout(), index, options, &instance, &hints);
         std::uint32_t result = init;
         const auto start = std::chrono::steady_clock::now();
         const std::clock_t cpuStart = std::clock();
@@ -211,7 +214,7 @@ void measureCallbacks(const std::vector<Record> &data, int repeats, Timing &t) {
 
 void report(const char *mode, const Timing &t, std::size_t n) {
     const double values = static_cast<double>(n) * kFields;
-    std::printf("%-22s wall %7.3f s %9.0f records/s %7.1f ns/value | cpu %7.3f s %9.0f "
+    std::printf("%-26s wall %7.3f s %9.0f records/s %7.1f ns/value | cpu %7.3f s %9.0f "
                 "records/s %7.1f ns/value | %zu bytes\n",
                 mode, t.wall, n / t.wall, t.wall / values * 1e9, t.cpu, n / t.cpu,
                 t.cpu / values * 1e9, t.output.size());
@@ -248,6 +251,20 @@ int main(int argc, char **argv) {
             return 1;
         report("end-to-end", endToEnd, n);
         plugin.terminate();
+
+        // The same data in writer mode through the DIF and record-style plug-ins.
+        for (const char *name : {"fmtinterchange", "fmtcolumns"}) {
+            FormatPlugin other(name);
+            if (other.initialize(0) != 0) {
+                std::fprintf(stderr, "bench_export_csv: UXFInitialize of %s failed\n", name);
+                return 1;
+            }
+            Timing t;
+            if (!measure(other, records(sources, n, true), &asInReport, repeats, t))
+                return 1;
+            report(std::string("writer (").append(name).append(")").c_str(), t, n);
+            other.terminate();
+        }
 
         if (!directory.empty()) {
             std::ofstream values(directory + "/values.txt", std::ios::binary);

@@ -111,7 +111,7 @@ int main(int argc, char **argv) {
         return 1;
     }
     const double values = (double)records * FIELDS;
-    printf("%-22s wall %7.3f s %9.0f records/s %7.1f ns/value | cpu %7.3f s %9.0f records/s "
+    printf("%-26s wall %7.3f s %9.0f records/s %7.1f ns/value | cpu %7.3f s %9.0f records/s "
            "%7.1f ns/value | %zu bytes\n",
            "minimal C writer", best, records / best, best / values * 1e9, bestCpu,
            records / bestCpu, bestCpu / values * 1e9, written);

@@ -40,7 +40,7 @@ def main():
     with open(out_path, "w", encoding="cp1252", newline="") as f:
         f.write(text)
     n = len(rows)
-    print("%-22s wall %7.3f s %9.0f records/s %7.1f ns/value | cpu %7.3f s %9.0f records/s "
+    print("%-26s wall %7.3f s %9.0f records/s %7.1f ns/value | cpu %7.3f s %9.0f records/s "
           "%7.1f ns/value | %d bytes" % ("Python csv.writer", best, n / best, best / (n * 8) * 1e9,
                                          best_cpu, n / best_cpu, best_cpu / (n * 8) * 1e9,
                                          len(text.encode("cp1252"))))
