@@ -13,7 +13,8 @@
 //             anything else as text), 12 character columns each.
 // --format    format plug-in (file name in the module directory, or a path);
 // --index     its format index (fmtplain: 0 Text, 1 Tab-separated text;
-//             fmtdelimited: 0 CSV, 1 TSV, 2 character-separated values).
+//             fmtdelimited: 0 CSV, 1 TSV, 2 character-separated values;
+//             fmtinterchange (DIF) and fmtcolumns (record style): ignored).
 // --output    the file, handed to the destination as a fixed name (no dialog).
 // --ask       the destination asks in its Save dialog; the scripted user
 //             chooses FILE and answers the overwrite question with --overwrite.

@@ -173,4 +173,27 @@ TEST_F(Dif, CountsArePaddedWithBlanks) {
     EXPECT_EQ(o.output.substr(0, header("1", "123").size()), header("1", "123"));
 }
 
+TEST_F(Dif, LanguageLibraryTextsAndOwnDialog) {
+    plugin_->terminate();
+    {
+        uxtest::ProfileScope german("[intl]\nsLanguage=xa\n");
+        ASSERT_EQ(plugin_->initialize(0), 0u);
+        EXPECT_STREQ(plugin_->getExportFormats()->entries[0]->name, "Datenaustauschformat (DIF)");
+        ScriptedHost::DialogAnswer cancel;
+        cancel.button = UXHOST_IDCANCEL;
+        host_.queueDialogAnswer(cancel);
+        LayoutSpec spec = details({});
+        BuiltLayout layout(spec);
+        UXFInstance *instance = reinterpret_cast<UXFInstance *>(1);
+        const FileDialogHintTable *hints = nullptr;
+        EXPECT_EQ(
+            plugin_->initExportFormat(nullptr, layout.layout(), 0, nullptr, &instance, &hints), 6u);
+        EXPECT_EQ(instance, nullptr);
+        ASSERT_EQ(host_.dialogs().size(), 1u);
+        EXPECT_EQ(host_.dialogs()[0].caption, "Number and Date Format Dialog");
+        plugin_->terminate();
+    }
+    ASSERT_EQ(plugin_->initialize(0), 0u); // for TearDown
+}
+
 } // namespace

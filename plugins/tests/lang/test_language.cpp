@@ -1,6 +1,7 @@
 // A language library for the start-up tests: the texts of fmtplain
-// (LANGUAGE_SET_pln), fmtdelimited (LANGUAGE_SET_dlm), fmtcolumns
-// (LANGUAGE_SET_col) or destfile (LANGUAGE_SET_dst) in a made-up language,
+// (LANGUAGE_SET_pln), fmtdelimited (LANGUAGE_SET_dlm), fmtinterchange
+// (LANGUAGE_SET_xch), fmtcolumns (LANGUAGE_SET_col) or destfile
+// (LANGUAGE_SET_dst) in a made-up language,
 // with the faults the variant names.
 #include "core/resources.h"
 
@@ -30,6 +31,10 @@ const UXStringResource kStrings[] = {
     {1009, "\t"},
     {1010, "'"},
 // No dialogs: the plug-in shows its own.
+#elif defined(LANGUAGE_SET_xch)
+    {1000, "Datenaustauschformat (DIF)"},
+    {1001, "Exportdatei w\xe4hlen"},
+    {1002, "Datenaustauschformat (*.dif)"},
 #elif defined(LANGUAGE_SET_col)
     {1000, "Satzformat (Wertespalten)"}, {1001, "Exportdatei w\xe4hlen"},
     {1002, "Satzformat (*.rec)"},        {1003, "Fehler"},
