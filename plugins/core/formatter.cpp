@@ -107,9 +107,7 @@ std::uint32_t Formatter::structuredStart(JobContext *context) {
     records_ = 0;
     if (std::uint32_t rc = classifyAreas())
         return rc;
-    if (std::uint32_t rc = exportOptional(opening0_, 1))
-        return rc;
-    return exportArea(opening1_, 1);
+    return exportOpeningAreas(1);
 }
 
 std::uint32_t Formatter::structuredRecord(std::uint16_t endingLevels) {
@@ -136,14 +134,7 @@ std::uint32_t Formatter::structuredRecord(std::uint16_t endingLevels) {
 }
 
 std::uint32_t Formatter::structuredEnd() {
-    std::uint32_t rc = UX_EINVALID;
-    if (classified_ && job_) {
-        rc = exportOptional(closing5_, 1);
-        if (rc == UX_OK)
-            rc = exportArea(closing6_, 1);
-        if (rc == UX_OK)
-            rc = exportOptional(closing7_, 1);
-    }
+    const std::uint32_t rc = classified_ && job_ ? exportClosingAreas(1) : UX_EINVALID;
     job_ = nullptr;
     classified_ = false;
     return rc;
@@ -162,9 +153,10 @@ std::uint32_t Formatter::flatStart(JobContext *context) {
     if (std::uint32_t rc = classifyAreas())
         return rc;
     if (gridAreasOnce_ && gridMode()) {
-        if (std::uint32_t rc = exportOptional(opening0_, 1))
+        // The opening areas' values make a row of their own.
+        if (std::uint32_t rc = exportOpeningAreas(1))
             return rc;
-        return exportArea(opening1_, 1);
+        return endRow();
     }
     return UX_OK;
 }
@@ -181,12 +173,9 @@ std::uint32_t Formatter::flatRecord(std::uint16_t endingLevels, std::uint32_t la
     const std::uint32_t last = lastRecord != 0 ? 1 : 0;
 
     if (full) {
-        if (withOuterAreas) {
-            if (std::uint32_t rc = exportOptional(opening0_, first))
+        if (withOuterAreas)
+            if (std::uint32_t rc = exportOpeningAreas(first))
                 return rc;
-            if (std::uint32_t rc = exportArea(opening1_, first))
-                return rc;
-        }
         for (int level = 1; level <= levels_; ++level)
             if (std::uint32_t rc = exportArea(groups_[level].header, level > currentLevel_))
                 return rc;
@@ -199,14 +188,9 @@ std::uint32_t Formatter::flatRecord(std::uint16_t endingLevels, std::uint32_t la
         for (int level = levels_; level >= 1; --level)
             if (std::uint32_t rc = exportArea(groups_[level].footer, level > currentLevel_))
                 return rc;
-        if (withOuterAreas) {
-            if (std::uint32_t rc = exportOptional(closing5_, last))
+        if (withOuterAreas)
+            if (std::uint32_t rc = exportClosingAreas(last))
                 return rc;
-            if (std::uint32_t rc = exportArea(closing6_, last))
-                return rc;
-            if (std::uint32_t rc = exportOptional(closing7_, last))
-                return rc;
-        }
         return endRow();
     }
     return UX_OK;
@@ -215,15 +199,10 @@ std::uint32_t Formatter::flatRecord(std::uint16_t endingLevels, std::uint32_t la
 std::uint32_t Formatter::flatEnd() {
     std::uint32_t rc = UX_OK;
     if (gridAreasOnce_ && gridMode()) {
-        if (!classified_ || !job_) {
-            rc = UX_EINVALID;
-        } else {
-            rc = exportOptional(closing5_, 1);
-            if (rc == UX_OK)
-                rc = exportArea(closing6_, 1);
-            if (rc == UX_OK)
-                rc = exportOptional(closing7_, 1);
-        }
+        // So do the closing areas' values.
+        rc = classified_ && job_ ? exportClosingAreas(1) : UX_EINVALID;
+        if (rc == UX_OK)
+            rc = endRow();
     }
     job_ = nullptr;
     classified_ = false;
@@ -233,6 +212,20 @@ std::uint32_t Formatter::flatEnd() {
 // ---------------------------------------------------------------------------
 // Areas and lines
 // ---------------------------------------------------------------------------
+
+std::uint32_t Formatter::exportOpeningAreas(std::uint32_t fresh) {
+    if (std::uint32_t rc = exportOptional(opening0_, fresh))
+        return rc;
+    return exportArea(opening1_, fresh);
+}
+
+std::uint32_t Formatter::exportClosingAreas(std::uint32_t fresh) {
+    if (std::uint32_t rc = exportOptional(closing5_, fresh))
+        return rc;
+    if (std::uint32_t rc = exportArea(closing6_, fresh))
+        return rc;
+    return exportOptional(closing7_, fresh);
+}
 
 std::uint32_t Formatter::exportArea(LayoutArea *area, std::uint32_t fresh) {
     if (job_->begin_area)
@@ -386,18 +379,25 @@ bool Formatter::formatsRawValue(std::uint16_t kind) const {
     return (isNumberKind(kind) && !sameNumbers_) || (kind == UX_KIND_DATE && !sameDates_);
 }
 
+std::uint32_t Formatter::fetchFormattedRaw(FieldItem *item, const void *record, const void **raw,
+                                           ValueText **value, std::uint32_t *repeated) {
+    *raw = nullptr;
+    *value = nullptr;
+    *repeated = 0;
+    if (!job_->get_raw_value || !job_->format_raw_value)
+        return UX_EINVALID;
+    if (std::uint32_t rc = job_->get_raw_value(job_->engine, item, raw, repeated))
+        return rc;
+    return job_->format_raw_value(job_->engine, item, record, 0, *raw, value);
+}
+
 std::uint32_t Formatter::fetchValue(FieldItem *item, ValueText **value, std::uint32_t *repeated) {
     *value = nullptr;
     *repeated = 0;
     const std::uint16_t kind = item->descriptor->kind;
     if (formatsRawValue(kind)) {
-        if (!job_->get_raw_value || !job_->format_raw_value)
-            return UX_EINVALID;
         const void *raw = nullptr;
-        if (std::uint32_t rc = job_->get_raw_value(job_->engine, item, &raw, repeated))
-            return rc;
-        return job_->format_raw_value(job_->engine, item, formatRecordFor(item, kind), 0, raw,
-                                      value);
+        return fetchFormattedRaw(item, formatRecordFor(item, kind), &raw, value, repeated);
     }
     if (!job_->get_report_value)
         return UX_EINVALID;
@@ -416,6 +416,21 @@ void Formatter::valueText(const ValueText *value, std::uint16_t kind, std::strin
     for (const char *piece : {value->prefix, value->lead, value->text, value->trail, value->suffix})
         if (piece)
             out += piece;
+}
+
+std::uint32_t Formatter::fetchValueText(FieldItem *item, std::string &text, bool &suppressed) {
+    text.clear();
+    suppressed = false;
+    ValueText *value = nullptr;
+    std::uint32_t repeated = 0;
+    if (std::uint32_t rc = fetchValue(item, &value, &repeated))
+        return rc;
+    if (suppressedRepeat(item, repeated)) {
+        suppressed = true;
+        return UX_OK;
+    }
+    valueText(value, item->descriptor->kind, text);
+    return UX_OK;
 }
 
 // ---------------------------------------------------------------------------

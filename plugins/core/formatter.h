@@ -114,7 +114,9 @@ protected:
     std::uint32_t structuredEnd();
 
     // Flat walk: one output row per record (see flatRecord). readLocale runs
-    // before classification at every job start; endRow closes a full row.
+    // before classification at every job start; endRow closes a full row, and
+    // in grid mode with the outer areas exported once, the row of the opening
+    // areas (job start) and that of the closing areas (job end).
     std::uint32_t flatStart(JobContext *context);
     std::uint32_t flatRecord(std::uint16_t endingLevels, std::uint32_t lastRecord);
     std::uint32_t flatEnd();
@@ -152,6 +154,11 @@ protected:
     // The formatting choice: GetRawValue + FormatRawValue with the plug-in's own
     // format record when the options say so, else GetReportValue.
     std::uint32_t fetchValue(FieldItem *item, ValueText **value, std::uint32_t *repeated);
+    // GetRawValue, then FormatRawValue with `record` (null allowed); `raw`
+    // receives the raw value as well (null: no value), for the formats that
+    // write a cell from it (DIF booleans).
+    std::uint32_t fetchFormattedRaw(FieldItem *item, const void *record, const void **raw,
+                                    ValueText **value, std::uint32_t *repeated);
     // The number or date format record handed to FormatRawValue (the plug-ins
     // with options supply theirs); null by default.
     virtual const void *formatRecordFor(FieldItem *item, std::uint16_t kind);
@@ -165,6 +172,10 @@ protected:
     // The value's text: the piece at 0x1a for text kinds, else the non-null
     // pieces joined in offset order. A null ValueText is the empty text.
     static void valueText(const ValueText *value, std::uint16_t kind, std::string &out);
+    // The value of a checked, shown item as text, honouring repeat suppression:
+    // fetchValue, then `suppressed` when the engine reports a repeat the item
+    // suppresses (`text` is then empty), else valueText.
+    std::uint32_t fetchValueText(FieldItem *item, std::string &text, bool &suppressed);
 
     // Whether this plug-in offers number and date options (formatting choice).
     bool hasOptions_ = false;
@@ -201,6 +212,12 @@ protected:
     ReportLayout *layout_;
     std::uint32_t formatIndex_;
     JobContext *job_ = nullptr;
+
+    // The opening areas (kind 0 when there is one, then kind 1) and the
+    // closing areas (kind 5 when there is one, kind 6, kind 7 when there is
+    // one), all with the same fresh flag; the first failure stops.
+    std::uint32_t exportOpeningAreas(std::uint32_t fresh);
+    std::uint32_t exportClosingAreas(std::uint32_t fresh);
 
 private:
     std::uint32_t exportOptional(LayoutArea *area, std::uint32_t fresh) {

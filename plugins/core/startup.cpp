@@ -26,6 +26,7 @@ PluginStartup::PluginStartup(const char *baseName, const UXResourceTables *ownRe
                              std::span<const TextSpec> texts, const char *modulePath)
     : baseName_(baseName), ownResources_(ownResources), specs_(texts), modulePath_(modulePath) {
     resources_.tables = ownResources_;
+    own_.tables = ownResources_;
 }
 
 PluginStartup::~PluginStartup() {
@@ -83,6 +84,10 @@ std::size_t PluginStartup::loadText(std::uint32_t id, char *buffer, std::size_t 
         length = platform::loadString(own, id, buffer, size);
     }
     return length;
+}
+
+const platform::ResourceModule &PluginStartup::dialogModule(const char *name) const {
+    return platform::findDialog(resources_, name) != nullptr ? resources_ : own_;
 }
 
 void PluginStartup::findLanguageLibrary() {

@@ -80,6 +80,10 @@ public:
     // The module texts and dialogs are loaded from: the language library's
     // tables while one is accepted, else the plug-in's own.
     const platform::ResourceModule &resources() const { return resources_; }
+    // The module that holds dialog `name`: the resource module, or the
+    // plug-in's own tables when a language library lacks the dialog (the
+    // dialog is then shown in the plug-in's language rather than not at all).
+    const platform::ResourceModule &dialogModule(const char *name) const;
 
     int useCount() const { return useCount_; }
     bool languageLibraryLoaded() const { return library_ != nullptr; }
@@ -98,6 +102,7 @@ private:
     void *library_ = nullptr;
     int libraryUses_ = 0;
     platform::ResourceModule resources_;
+    platform::ResourceModule own_;
     char **texts_ = nullptr; // one allocated copy per spec, parallel to specs_
 };
 

@@ -135,14 +135,12 @@ std::uint32_t TextFormatter::exportFieldItem(FieldItem *item) {
     bool settled = false;
     if (std::uint32_t rc = settleValuelessField(item, settled); rc || settled)
         return rc;
-    ValueText *value = nullptr;
-    std::uint32_t repeated = 0;
-    if (std::uint32_t rc = fetchValue(item, &value, &repeated))
-        return rc;
-    if (suppressedRepeat(item, repeated))
-        return writeEmptyValue();
     std::string text;
-    valueText(value, item->descriptor->kind, text);
+    bool suppressed = false;
+    if (std::uint32_t rc = fetchValueText(item, text, suppressed))
+        return rc;
+    if (suppressed)
+        return writeEmptyValue();
     return writeValue(item, text, item->position, item->width);
 }
 
@@ -386,14 +384,12 @@ std::uint32_t TextStyleFormatter::growingField(FieldItem *item, bool firstLine) 
     if (!firstLine && maxLines != 0 && lines >= maxLines)
         return UX_OK;
 
-    ValueText *value = nullptr;
-    std::uint32_t repeated = 0;
-    if (std::uint32_t rc = fetchValue(item, &value, &repeated))
-        return rc;
-    if (suppressedRepeat(item, repeated))
-        return writeEmptyValue();
     std::string text;
-    valueText(value, item->descriptor->kind, text);
+    bool suppressed = false;
+    if (std::uint32_t rc = fetchValueText(item, text, suppressed))
+        return rc;
+    if (suppressed)
+        return writeEmptyValue();
 
     const std::size_t start = std::min<std::size_t>(consumed, text.size());
     std::size_t used = 0;

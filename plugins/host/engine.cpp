@@ -114,7 +114,10 @@ void numberFormat(std::uint16_t kind, const void *raw, const NumberFormatRecord 
         v = readRaw<std::int32_t>(raw);
     else
         v = readRaw<double>(raw);
-    const int decimals = f.decimal_separator ? std::min<int>(f.decimals, 15) : 0;
+    // No decimal separator in the record (an empty sDecimal) still shows the
+    // decimals, after a point, rather than rounding them away.
+    const char point = f.decimal_separator ? f.decimal_separator : '.';
+    const int decimals = std::min<int>(f.decimals, 15);
     std::string digits = fixed(std::fabs(v), decimals);
     const bool negative = v < 0 && digits.find_first_not_of("0.") != std::string::npos;
     const std::size_t dot = digits.find('.');
@@ -124,7 +127,7 @@ void numberFormat(std::uint16_t kind, const void *raw, const NumberFormatRecord 
         whole.clear();
     std::string text = group(whole, f.thousands_separator);
     if (!fraction.empty())
-        text += std::string(1, f.decimal_separator) + fraction;
+        text += std::string(1, point) + fraction;
     if (kind == UX_KIND_CURRENCY && f.currency_symbol && *f.currency_symbol) {
         const std::string gap = f.symbol_spacing == 1 ? " " : "";
         if (f.symbol_first)
@@ -249,6 +252,16 @@ const void *Engine::rawOf(const FieldItem *item) {
     return raw_[c]->empty() ? nullptr : raw_[c]->data();
 }
 
+ValueText *Engine::point(const Pieces &pieces) {
+    value_ = ValueText{};
+    value_.prefix = pieces[0] ? pieces[0]->c_str() : nullptr;
+    value_.lead = pieces[1] ? pieces[1]->c_str() : nullptr;
+    value_.text = pieces[2] ? pieces[2]->c_str() : nullptr;
+    value_.trail = pieces[3] ? pieces[3]->c_str() : nullptr;
+    value_.suffix = pieces[4] ? pieces[4]->c_str() : nullptr;
+    return &value_;
+}
+
 ValueText *Engine::publish(const Pieces &pieces) {
     // The record is packed: its fields are assigned by name, never through
     // pointers to them.
@@ -308,11 +321,13 @@ std::uint32_t Engine::getReportValue(void *engine, FieldItem *item, ValueText **
     *repeated = e->repeats(item) || (e->repeatAfterFirstCall && e->callsInRecord_ > 0) ? 1 : 0;
     ++e->callsInRecord_;
     const Value *v = e->valueOf(item, e->current_);
+    if (v && v->pieces) {
+        // Ready pieces live as long as the records: handed out as they are.
+        *value = e->point(*v->pieces);
+        return 0;
+    }
     Pieces pieces;
-    if (v && v->pieces)
-        pieces = *v->pieces;
-    else
-        formatRaw(item->descriptor->kind, e->rawOf(item), nullptr, item, pieces);
+    formatRaw(item->descriptor->kind, e->rawOf(item), nullptr, item, pieces);
     *value = e->publish(pieces);
     return 0;
 }
@@ -473,7 +488,8 @@ std::uint32_t runJob(FormatPlugin &plugin, UXFInstance *instance, Engine &engine
 }
 
 FormatOutcome runFormat(FormatPlugin &plugin, std::uint32_t formatIndex, BuiltLayout &layout,
-                        std::vector<Record> records, const std::function<void(Engine &)> &prepare) {
+                        std::vector<Record> records, const std::function<void(Engine &)> &prepare,
+                        const void *options) {
     FormatOutcome outcome;
     Engine engine(layout, std::move(records));
     if (prepare)
@@ -481,7 +497,7 @@ FormatOutcome runFormat(FormatPlugin &plugin, std::uint32_t formatIndex, BuiltLa
     UXFInstance *instance = nullptr;
     const FileDialogHintTable *hints = nullptr;
     outcome.initResult =
-        plugin.initExportFormat(nullptr, layout.layout(), formatIndex, nullptr, &instance, &hints);
+        plugin.initExportFormat(nullptr, layout.layout(), formatIndex, options, &instance, &hints);
     if (outcome.initResult == 0) {
         outcome.result = runJob(plugin, instance, engine);
         plugin.termExportFormat(instance, 0);
@@ -610,12 +626,21 @@ ExportResult runExport(const ExportSettings &settings, BuiltLayout &layout,
 // CSV
 // ---------------------------------------------------------------------------
 
-std::vector<Record> parseCsv(const std::string &text, std::vector<std::string> *header) {
+std::vector<Record> parseSeparated(const std::string &text, const std::string &separator,
+                                   const std::string &quote, std::vector<std::string> *header) {
+    if (separator.empty())
+        throw std::runtime_error("no separator");
     std::vector<Record> rows;
     Record row;
     std::string field;
     bool quoted = false, inField = false, wasQuoted = false;
     int line = 1;
+    auto at = [&](std::size_t i, const std::string &what) {
+        return !what.empty() && text.compare(i, what.size(), what) == 0;
+    };
+    auto fail = [&](const char *why) {
+        throw std::runtime_error("line " + std::to_string(line) + ": " + why);
+    };
     auto endField = [&] {
         row.emplace_back(field);
         field.clear();
@@ -626,46 +651,50 @@ std::vector<Record> parseCsv(const std::string &text, std::vector<std::string> *
         rows.push_back(std::move(row));
         row.clear();
     };
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = 0; i < text.size();) {
         const char c = text[i];
         if (quoted) {
-            if (c == '"') {
-                if (i + 1 < text.size() && text[i + 1] == '"') {
-                    field += '"';
-                    ++i;
+            if (at(i, quote)) {
+                if (at(i + quote.size(), quote)) {
+                    field += quote;
+                    i += 2 * quote.size();
                 } else {
                     quoted = false;
+                    i += quote.size();
                 }
-            } else {
-                if (c == '\n')
-                    ++line;
-                field += c;
+                continue;
             }
+            if (c == '\n')
+                ++line;
+            field += c;
+            ++i;
             continue;
         }
-        if (c == '"') {
-            if (inField && !wasQuoted)
-                throw std::runtime_error("CSV line " + std::to_string(line) +
-                                         ": a double quote inside an unquoted field");
+        if (at(i, quote)) {
+            if (inField)
+                fail(wasQuoted ? "a quote after a closing quote"
+                               : "a quote inside an unquoted value");
             quoted = wasQuoted = inField = true;
-        } else if (c == ',') {
+            i += quote.size();
+        } else if (at(i, separator)) {
             endField();
+            i += separator.size();
         } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            continue;
+            ++i;
         } else if (c == '\n') {
             endRow();
             ++line;
+            ++i;
         } else {
             if (wasQuoted)
-                throw std::runtime_error("CSV line " + std::to_string(line) +
-                                         ": text after a closing double quote");
+                fail("text after a closing quote");
             field += c;
             inField = true;
+            ++i;
         }
     }
     if (quoted)
-        throw std::runtime_error("CSV line " + std::to_string(line) +
-                                 ": a quoted field is not closed");
+        fail("a quoted value is not closed");
     if (inField || !row.empty() || !field.empty())
         endRow();
     if (header) {
@@ -677,6 +706,14 @@ std::vector<Record> parseCsv(const std::string &text, std::vector<std::string> *
         }
     }
     return rows;
+}
+
+std::vector<Record> parseCsv(const std::string &text, std::vector<std::string> *header) {
+    try {
+        return parseSeparated(text, ",", "\"", header);
+    } catch (const std::runtime_error &e) {
+        throw std::runtime_error(std::string("CSV ") + e.what());
+    }
 }
 
 } // namespace uxhost

@@ -17,13 +17,20 @@
 //   date (9)              text yyyy-mm-dd
 //   text (10, 11, other)  text = the text
 //   no value              every piece null
-// FormatRawValue with a NumberFormatRecord (size word 50): the record's number
-// of decimals (rounded half away from zero), its thousands separator between
-// groups of three (none when 0), its decimal separator (none and no decimals
-// when 0), a leading zero before the separator only when leading_zero is set,
-// negatives by negative_style (1 "-n", 2 "n-", 3 "(n)"), and for currency the
-// record's currency symbol before (symbol_first) or after the number,
-// separated by a blank when symbol_spacing is 1.
+// FormatRawValue with a NumberFormatRecord (size word 50; the plug-ins with
+// number and date options fill it from the locale): the record's number of
+// decimals (at most 15, rounded half away from zero; the rounding code that
+// comes with them is not needed for that), its thousands separator between
+// groups of three (none when 0), its decimal separator ("." when 0, so that
+// an empty sDecimal never loses the decimals), a leading zero before the
+// separator only when leading_zero is set, negatives by negative_style (1
+// "-n", 2 "n-", 3 "(n)"), and for currency the record's currency symbol
+// before (symbol_first) or after the number, separated by a blank when
+// symbol_spacing is 1 (the plug-ins hand an empty symbol, so none is shown).
+// minus_between and the constant at offset 14 change nothing here.
+// Integers are shown with the record's decimals too (the plug-ins hand them 0);
+// a number record for another kind than 0-7 is ignored (the value is
+// formatted as in the report).
 // FormatRawValue with a DateFormatRecord (size word 24): day, month and year
 // in the record's order (1 d m y, 2 m d y, 0 y m d), day and month with two
 // digits when their leading-zero flag is set, the year with four digits when
@@ -126,7 +133,10 @@ private:
     const Value *valueOf(const FieldItem *item, std::size_t record) const;
     bool repeats(const FieldItem *item) const;
     const void *rawOf(const FieldItem *item);
+    // The ValueText handed out: a copy of `pieces` (publish), or pointing at
+    // pieces that outlive the call (point).
     ValueText *publish(const std::array<std::optional<std::string>, 5> &pieces);
+    ValueText *point(const std::array<std::optional<std::string>, 5> &pieces);
 
     BuiltLayout &layout_;
     std::vector<Record> records_;
@@ -211,9 +221,9 @@ private:
 // UXFEndJob. Returns the first non-zero result (the job stops there).
 std::uint32_t runJob(FormatPlugin &plugin, UXFInstance *instance, Engine &engine);
 
-// One format instance and one job on `layout`: UXFInitExportFormat (no
-// options blob), runJob, UXFTermExportFormat. The plug-in must be initialised.
-// `prepare` may adjust the engine (output faults, values) before the job.
+// One format instance and one job on `layout`: UXFInitExportFormat, runJob, UXFTermExportFormat.
+// The plug-in must be initialised. `prepare` may adjust the engine (output faults, values) before
+// the job.
 struct FormatOutcome {
     std::uint32_t initResult = 0; // of UXFInitExportFormat
     std::uint32_t result = 0;     // of the job
@@ -223,9 +233,12 @@ struct FormatOutcome {
     std::size_t writes = 0;    // WriteOutput calls
     std::size_t seeks = 0;     // SeekOutput calls
 };
+// `options` is the options blob handed to UXFInitExportFormat (null: the
+// plug-in shows its dialogs, if it has any).
 FormatOutcome runFormat(FormatPlugin &plugin, std::uint32_t formatIndex, BuiltLayout &layout,
                         std::vector<Record> records,
-                        const std::function<void(Engine &)> &prepare = {});
+                        const std::function<void(Engine &)> &prepare = {},
+                        const void *options = nullptr);
 
 // A whole export in the engine's calling order.
 struct ExportSettings {
@@ -260,6 +273,15 @@ ExportResult runExport(const ExportSettings &settings, BuiltLayout &layout,
 // double quotes around a field with doubled quotes inside). Throws
 // std::runtime_error naming the line.
 std::vector<Record> parseCsv(const std::string &text, std::vector<std::string> *header = nullptr);
+// The engine's strict reader of separated values: `separator` between values,
+// `quote` around a value (doubled inside it; empty: no quoting), CR LF or LF
+// between records. A quote inside an unquoted value, text after a closing
+// quote and an unclosed quote are errors (std::runtime_error naming the line),
+// so a file that reads back is a file every careful reader reads the same.
+// With `header`, the first record is taken as the column names.
+std::vector<Record> parseSeparated(const std::string &text, const std::string &separator,
+                                   const std::string &quote,
+                                   std::vector<std::string> *header = nullptr);
 
 } // namespace uxhost
 

@@ -3,7 +3,8 @@
 //
 //   uxexport --data table.csv [--layout report.lay] [--format fmtplain] [--index 0]
 //            [--destination destfile] (--output FILE | --ask FILE [--overwrite yes|no])
-//            [--modules DIR]
+//            [--modules DIR] [--profile win.ini] [--same-numbers] [--same-dates]
+//            [--separator TEXT] [--quote TEXT]
 //
 // --data      CSV table, first row the column names; columns are numbered from 0.
 // --layout    layout description (see host/layout.h). Without one, a column
@@ -11,11 +12,24 @@
 //             column in the details area (integers and numbers right-aligned,
 //             anything else as text), 12 character columns each.
 // --format    format plug-in (file name in the module directory, or a path);
-// --index     its format index (fmtplain: 0 Text, 1 Tab-separated text).
+// --index     its format index (fmtplain: 0 Text, 1 Tab-separated text;
+//             fmtdelimited: 0 CSV, 1 TSV, 2 character-separated values;
+//             fmtinterchange (DIF) and fmtcolumns (record style): ignored).
 // --output    the file, handed to the destination as a fixed name (no dialog).
 // --ask       the destination asks in its Save dialog; the scripted user
 //             chooses FILE and answers the overwrite question with --overwrite.
 // --modules   the module directory (default: the build's).
+// --profile   the profile (win.ini) whose [intl] section the plug-ins read
+//             (sets UX_PROFILE).
+// The scripted user answers the plug-ins' options dialogs: the number and
+// date options dialog with its boxes ticked as --same-numbers and
+// --same-dates say (both off by default: numbers and dates in the locale's
+// form), and fmtdelimited's character-separated options dialog (index 2 and
+// above) with --separator (default ",") and --quote (default a double quote).
+//
+// Without --layout, columns whose values all read as integers are integer
+// fields, as numbers number fields, as yyyy-mm-dd dates date fields, and all
+// others text fields.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -44,11 +58,22 @@ void usage() {
     std::cerr
         << "usage: uxexport --data table.csv [--layout report.lay] [--format fmtplain]\n"
            "                [--index N] [--destination destfile]\n"
-           "                (--output FILE | --ask FILE [--overwrite yes|no]) [--modules DIR]\n";
+           "                (--output FILE | --ask FILE [--overwrite yes|no]) [--modules DIR]\n"
+           "                [--profile win.ini] [--same-numbers] [--same-dates]\n"
+           "                [--separator TEXT] [--quote TEXT]\n";
+}
+
+bool isDate(const std::string &s) {
+    if (s.size() != 10 || s[4] != '-' || s[7] != '-')
+        return false;
+    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (s[i] < '0' || s[i] > '9')
+            return false;
+    return true;
 }
 
 std::uint16_t columnKind(const std::vector<uxhost::Record> &rows, std::size_t column) {
-    bool integers = true, numbers = true, any = false;
+    bool integers = true, numbers = true, dates = true, any = false;
     for (const auto &row : rows) {
         if (column >= row.size() || row[column].source.empty())
             continue;
@@ -61,10 +86,15 @@ std::uint16_t columnKind(const std::vector<uxhost::Record> &rows, std::size_t co
         std::strtod(s.c_str(), &end);
         if (*end != 0)
             numbers = false;
+        if (!isDate(s))
+            dates = false;
     }
     if (!any)
         return UX_KIND_TEXT_A;
-    return integers ? UX_KIND_INT32_A : numbers ? UX_KIND_NUMBER : UX_KIND_TEXT_A;
+    return integers  ? UX_KIND_INT32_A
+           : numbers ? UX_KIND_NUMBER
+           : dates   ? UX_KIND_DATE
+                     : UX_KIND_TEXT_A;
 }
 
 uxhost::LayoutSpec columnTable(const std::vector<std::string> &header,
@@ -89,6 +119,8 @@ uxhost::LayoutSpec columnTable(const std::vector<std::string> &header,
 
 int main(int argc, char **argv) {
     std::string data, layoutFile, output, ask, overwrite = "no";
+    std::string separator = ",", quote = "\"";
+    bool sameNumbers = false, sameDates = false;
     uxhost::ExportSettings settings;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -117,6 +149,16 @@ int main(int argc, char **argv) {
             overwrite = next();
         else if (arg == "--modules")
             setenv("UX_MODULE_DIR", next().c_str(), 1);
+        else if (arg == "--profile")
+            setenv("UX_PROFILE", next().c_str(), 1);
+        else if (arg == "--same-numbers")
+            sameNumbers = true;
+        else if (arg == "--same-dates")
+            sameDates = true;
+        else if (arg == "--separator")
+            separator = next();
+        else if (arg == "--quote")
+            quote = next();
         else {
             usage();
             return 2;
@@ -159,6 +201,15 @@ int main(int argc, char **argv) {
 
         uxhost::ScriptedHost host;
         settings.host = &host;
+        // The options dialogs, in the order the plug-in shows them.
+        if (settings.format == "fmtdelimited" && settings.formatIndex >= 2) {
+            uxhost::ScriptedHost::DialogAnswer characters;
+            characters.texts = {{1000, separator}, {1001, quote}};
+            host.queueDialogAnswer(characters);
+        }
+        uxhost::ScriptedHost::DialogAnswer formats;
+        formats.checks = {{101, sameNumbers ? 1 : 0}, {102, sameDates ? 1 : 0}};
+        host.queueDialogAnswer(formats);
         if (!output.empty()) {
             settings.fixedName = output;
         } else {

@@ -10,17 +10,14 @@
 #include "host/engine.h"
 #include "host/layout.h"
 #include "host/scripted_host.h"
+#include "support/format_fixture.h"
 #include "support/plugin_library.h"
 
 using namespace uxhost;
 
 namespace {
 
-// A copy of a field of a packed engine record: GoogleTest compares by
-// reference, and a reference to a packed field may be misaligned.
-template <class T> T packed(T value) {
-    return value;
-}
+using uxtest::packed;
 
 constexpr std::uint32_t kText = 0;
 constexpr std::uint32_t kTab = 1;
@@ -39,27 +36,12 @@ TextSpec text(std::int16_t position, std::optional<std::string> t) {
     return TextSpec{position, std::move(t), 0};
 }
 
-class Plain : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { plugin_ = new FormatPlugin("fmtplain"); }
-    static void TearDownTestSuite() {
-        delete plugin_;
-        plugin_ = nullptr;
-    }
-    void SetUp() override {
-        ASSERT_EQ(plugin_->initialize(0), 0u);
-        ASSERT_TRUE(host_.installInto(plugin_->handle()));
-    }
-    void TearDown() override {
-        ScriptedHost::uninstallFrom(plugin_->handle());
-        plugin_->terminate();
-    }
+struct PlainPlugin {
+    static constexpr const char *name = "fmtplain";
+};
 
-    FormatOutcome run(const LayoutSpec &spec, std::vector<Record> records, std::uint32_t index,
-                      const std::function<void(Engine &)> &prepare = {}) {
-        layout_ = std::make_unique<BuiltLayout>(spec);
-        return runFormat(*plugin_, index, *layout_, std::move(records), prepare);
-    }
+class Plain : public uxtest::FormatFixture<PlainPlugin> {
+protected:
     // The output of a layout whose details area has `lines`, one record.
     std::string lines(std::vector<LineSpec> details, Record record, std::uint32_t index,
                       bool dropBlank = false) {
@@ -69,13 +51,7 @@ protected:
         EXPECT_EQ(o.result, 0u);
         return o.output;
     }
-
-    static FormatPlugin *plugin_;
-    uxtest::ProfileScope profile_{std::nullopt}; // no language library
-    ScriptedHost host_;
-    std::unique_ptr<BuiltLayout> layout_;
 };
-FormatPlugin *Plain::plugin_ = nullptr;
 
 // --- The exports ------------------------------------------------------------
 

@@ -144,8 +144,8 @@ TEST(Formatting, NumberAndDateRecords) {
     f.thousands_separator = 0;
     EXPECT_EQ(number(UX_KIND_INT32_A, "-123456", f), "(123456)");
     f.decimals = 3;
-    f.decimal_separator = 0; // no separator: no decimals
-    EXPECT_EQ(number(UX_KIND_NUMBER, "2.75", f), "3");
+    f.decimal_separator = 0; // no separator (an empty sDecimal): the decimals after "."
+    EXPECT_EQ(number(UX_KIND_NUMBER, "2.75", f), "2.750");
     const char euro[] = "EUR";
     f.decimal_separator = ',';
     f.decimals = 2;

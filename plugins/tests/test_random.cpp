@@ -1,11 +1,16 @@
-// Random layouts and values through both fmtplain formats. Every export must
-// succeed with well-formed lines (at most 511 characters, each ended by CR
-// LF); misbehaving output and broken layouts must end in their result codes,
-// never in a crash, a hang or a write outside a buffer (the sanitizer build
-// runs this too).
+// Random layouts and values through both fmtplain formats, the
+// separated-values formats of fmtdelimited, the record style of fmtcolumns
+// and DIF. Every export must succeed with
+// well-formed output: fmtplain lines of at most 511 characters, each ended by
+// CR LF; separated values that read back, line by line, to exactly the values
+// of the record's shown field items. Misbehaving output and broken layouts
+// must end in their result codes, never in a crash, a hang or a write outside
+// a buffer (the sanitizer build runs this too). Record-style lines all have
+// one width; DIF ends with its one EOD and blank-padded header counts.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -295,6 +300,252 @@ TEST_F(RandomExports, FaultsEndInTheirResultCodes) {
             EXPECT_TRUE(o.result == 0 || o.result == allowed)
                 << "seed " << seed << " format " << index << " result " << o.result;
             EXPECT_EQ(o.openAreas, 0u);
+        }
+    }
+}
+
+// --- Separated values ---------------------------------------------------------
+
+class RandomSeparated : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { plugin_ = new FormatPlugin("fmtdelimited"); }
+    static void TearDownTestSuite() {
+        delete plugin_;
+        plugin_ = nullptr;
+    }
+    void SetUp() override {
+        ASSERT_EQ(plugin_->initialize(0), 0u);
+        host_.installInto(plugin_->handle());
+    }
+    void TearDown() override {
+        ScriptedHost::uninstallFrom(plugin_->handle());
+        plugin_->terminate();
+    }
+
+    static FormatPlugin *plugin_;
+    uxtest::ProfileScope profile_{std::nullopt};
+    ScriptedHost host_;
+};
+FormatPlugin *RandomSeparated::plugin_ = nullptr;
+
+// The text the engine gives for `item` in `record` (as in the report).
+std::string reportText(const FieldSpec &field, const Record &record) {
+    const auto column = static_cast<std::size_t>(field.column);
+    if (column >= record.size())
+        return {};
+    const std::string raw = rawBytes(field.kind, record[column].source);
+    Pieces pieces;
+    Engine::formatRaw(field.kind, raw.empty() ? nullptr : raw.data(), nullptr, nullptr, pieces);
+    std::string out;
+    if (field.kind == UX_KIND_TEXT_A || field.kind == UX_KIND_TEXT_B)
+        return pieces[2].value_or("");
+    for (const auto &piece : pieces)
+        out += piece.value_or("");
+    return out;
+}
+
+// The lines a flat walk of `spec` writes for `records`: per full record the
+// values of the shown field items of every area in walk order.
+std::vector<std::vector<std::string>>
+expectedLines(const LayoutSpec &spec, const std::vector<Record> &records, Engine &engine) {
+    const AreaSpec *byKind[8] = {};
+    const AreaSpec *headers[3] = {};
+    const AreaSpec *footers[3] = {};
+    for (const AreaSpec &a : spec.areas) {
+        if (a.kind == 2)
+            headers[a.group] = &a;
+        else if (a.kind == 4)
+            footers[a.group] = &a;
+        else
+            byKind[a.kind] = &a;
+    }
+    std::vector<const AreaSpec *> order = {byKind[0], byKind[1]};
+    for (int l = 1; l <= spec.levels; ++l)
+        order.push_back(headers[l]);
+    for (int r = 0; r < byKind[3]->group; ++r)
+        order.push_back(byKind[3]);
+    for (int l = spec.levels; l >= 1; --l)
+        order.push_back(footers[l]);
+    order.insert(order.end(), {byKind[5], byKind[6], byKind[7]});
+
+    std::vector<std::vector<std::string>> lines;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const bool full = byKind[3]->shown || engine.endingLevels(i) != 0 || spec.levels == 0;
+        if (!full)
+            continue;
+        std::vector<std::string> values;
+        for (const AreaSpec *a : order) {
+            if (!a || !a->shown)
+                continue;
+            for (const LineSpec &line : a->lines)
+                for (const FieldSpec &f : line.fields)
+                    if (!f.hidden)
+                        values.push_back(reportText(f, records[i]));
+        }
+        if (!values.empty())
+            lines.push_back(values);
+    }
+    return lines;
+}
+
+TEST_F(RandomSeparated, OutputReadsBackToTheValues) {
+    const char *separators[] = {",", "\t", ";", " | ", "::"};
+    const char *quotes[] = {"\"", "'", "##"};
+    const NumberDateOptions asInReport{sizeof(NumberDateOptions), 1, 1};
+    std::size_t comparedLines = 0;
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        Random random(seed);
+        const LayoutSpec spec = random.layout();
+        std::vector<Record> records;
+        for (int i = random.range(0, 6); i > 0; --i)
+            records.push_back(random.record());
+        const std::uint32_t index = static_cast<std::uint32_t>(random.range(0, 2));
+        std::string separator = index == 0 ? "," : "\t";
+        std::string quote = "\"";
+        if (index == 2) {
+            separator = separators[random.range(0, 4)];
+            quote = quotes[random.range(0, 2)];
+            ScriptedHost::DialogAnswer chars;
+            chars.texts = {{1000, separator}, {1001, quote}};
+            host_.queueDialogAnswer(chars);
+            ScriptedHost::DialogAnswer asShown;
+            asShown.checks = {{101, 1}, {102, 1}};
+            host_.queueDialogAnswer(asShown);
+        }
+        BuiltLayout layout(spec);
+        FormatOutcome o =
+            runFormat(*plugin_, index, layout, records, {}, index == 2 ? nullptr : &asInReport);
+        ASSERT_EQ(o.initResult, 0u) << "seed " << seed;
+        ASSERT_EQ(o.result, 0u) << "seed " << seed;
+        EXPECT_EQ(o.openAreas, 0u);
+        std::vector<Record> rows;
+        try {
+            rows = parseSeparated(o.output, separator, quote);
+        } catch (const std::exception &e) {
+            ADD_FAILURE() << "seed " << seed << ": " << e.what() << "\n" << o.output;
+            continue;
+        }
+        EXPECT_TRUE(o.output.empty() || o.output.ends_with("\r\n")) << "seed " << seed;
+        if (spec.mode == UX_LAYOUT_MODE_GRID)
+            continue; // grid values come from the grid's cells
+        BuiltLayout again(spec);
+        Engine engine(again, records);
+        const auto expected = expectedLines(spec, records, engine);
+        comparedLines += expected.size();
+        std::vector<std::vector<std::string>> got;
+        for (const Record &r : rows) {
+            got.emplace_back();
+            for (const Value &v : r)
+                got.back().push_back(v.source);
+        }
+        EXPECT_EQ(got, expected) << "seed " << seed << " separator '" << separator << "' quote '"
+                                 << quote << "'\n"
+                                 << o.output;
+    }
+    // The layouts and records above make lines to compare, not only empty output.
+    EXPECT_GT(comparedLines, 300u);
+}
+
+// --- Record style ----------------------------------------------------------------
+
+class RandomColumns : public RandomSeparated {
+protected:
+    static void SetUpTestSuite() { plugin_ = new FormatPlugin("fmtcolumns"); }
+};
+
+// Outside grid mode every kept line has the same width (all columns of every
+// shown item); the output is whole lines, with no line break inside one, and
+// ends with the last kept line.
+TEST_F(RandomColumns, RecordLinesOfOneWidth) {
+    const NumberDateOptions asInReport{sizeof(NumberDateOptions), 1, 1};
+    std::size_t keptLines = 0;
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        Random random(seed);
+        const LayoutSpec spec = random.layout();
+        std::vector<Record> records;
+        for (int i = random.range(0, 6); i > 0; --i)
+            records.push_back(random.record());
+        const bool measurable = random.chance(80);
+        host_.setMeasurementFails(!measurable);
+        host_.setDefaultFontWidth(random.range(1, 250));
+        BuiltLayout layout(spec);
+        FormatOutcome o = runFormat(*plugin_, 0, layout, records, {}, &asInReport);
+        ASSERT_EQ(o.initResult, 0u);
+        EXPECT_EQ(o.openAreas, 0u);
+        if (o.result == 0xFFFFFFFFu) {
+            EXPECT_FALSE(measurable) << "seed " << seed;
+            continue;
+        }
+        ASSERT_EQ(o.result, 0u) << "seed " << seed;
+        EXPECT_TRUE(o.output.empty() || o.output.ends_with("\r\n")) << "seed " << seed;
+        std::size_t width = std::string::npos;
+        for (std::size_t start = 0; start < o.output.size();) {
+            const std::size_t end = o.output.find("\r\n", start);
+            ASSERT_NE(end, std::string::npos) << "seed " << seed;
+            const std::string line = o.output.substr(start, end - start);
+            EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << "seed " << seed;
+            if (spec.mode != UX_LAYOUT_MODE_GRID) {
+                if (width == std::string::npos)
+                    width = line.size();
+                EXPECT_EQ(line.size(), width) << "seed " << seed << "\n" << o.output;
+            }
+            ++keptLines;
+            start = end + 2;
+        }
+    }
+    EXPECT_GT(keptLines, 300u);
+}
+
+// --- DIF --------------------------------------------------------------------------
+
+class RandomDif : public RandomSeparated {
+protected:
+    static void SetUpTestSuite() { plugin_ = new FormatPlugin("fmtinterchange"); }
+};
+
+// One EOD, at the end; both header counts decimal and filled with blanks to
+// ten characters; every cell of the data section a known pair of lines.
+TEST_F(RandomDif, OneEodAndPaddedCounts) {
+    const NumberDateOptions options[] = {{sizeof(NumberDateOptions), 1, 1},
+                                         {sizeof(NumberDateOptions), 0, 0}};
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        Random random(seed);
+        const LayoutSpec spec = random.layout();
+        std::vector<Record> records;
+        for (int i = random.range(0, 6); i > 0; --i)
+            records.push_back(random.record());
+        BuiltLayout layout(spec);
+        FormatOutcome o = runFormat(*plugin_, 0, layout, records, {}, &options[random.range(0, 1)]);
+        ASSERT_EQ(o.initResult, 0u);
+        ASSERT_EQ(o.result, 0u) << "seed " << seed;
+        EXPECT_EQ(o.openAreas, 0u);
+        const std::string &out = o.output;
+        const std::string eod = "-1,0\r\nEOD\r\n";
+        EXPECT_EQ(out.find(eod), out.size() - eod.size()) << "seed " << seed;
+        for (const char *count : {"VECTORS\r\n0,", "TUPLES\r\n0,"}) {
+            const std::size_t at = out.find(count);
+            ASSERT_NE(at, std::string::npos);
+            const std::string field = out.substr(at + std::strlen(count), 12);
+            const std::size_t digits = field.find_first_not_of("0123456789");
+            EXPECT_GT(digits, 0u) << "seed " << seed;
+            EXPECT_EQ(field.substr(digits), std::string(10 - digits, ' ') + "\r\n")
+                << "seed " << seed;
+        }
+        // The data section: pairs of lines, each a known cell.
+        std::size_t at = out.find("DATA\r\n0,0\r\n\"\"\r\n") + 15;
+        while (at < out.size()) {
+            const std::size_t first = out.find("\r\n", at);
+            const std::size_t second = out.find("\r\n", first + 2);
+            ASSERT_NE(second, std::string::npos) << "seed " << seed;
+            const std::string a = out.substr(at, first - at);
+            const std::string b = out.substr(first + 2, second - first - 2);
+            const bool known =
+                (a == "-1,0" && (b == "BOT" || b == "EOD")) || (a == "0,1" && b == "TRUE") ||
+                (a == "0,0" && b == "FALSE") ||
+                (a == "1,0" && b.size() >= 2 && b.front() == '"' && b.back() == '"') ||
+                (a.starts_with("0,") && b == "V");
+            ASSERT_TRUE(known) << "seed " << seed << ": " << a << " / " << b;
+            at = second + 2;
         }
     }
 }
