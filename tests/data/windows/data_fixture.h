@@ -9,8 +9,10 @@
 #include "support/fixtures.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 #include <memory>
@@ -77,6 +79,24 @@ protected:
     static QString text(const QString &window, const QString &control) {
         QLineEdit *f = field(window, control);
         return f ? f->text() : QStringLiteral("<no field>");
+    }
+    static QComboBox *list(const QString &window, const QString &name) {
+        QWidget *w = WindowRegistry::find(window);
+        return w ? w->findChild<QComboBox *>(name) : nullptr;
+    }
+    static QString panel(const QString &window, const QString &name) {
+        QWidget *w = WindowRegistry::find(window);
+        auto *p = w ? w->findChild<QLabel *>(name) : nullptr;
+        return p ? p->text() : QStringLiteral("<no panel>");
+    }
+    // Chooses a list entry as the user does (the choice handler runs).
+    static void choose(const QString &window, const QString &name, const QString &entry) {
+        QComboBox *c = list(window, name);
+        ASSERT_NE(c, nullptr) << name.toStdString();
+        const int i = c->findText(entry);
+        ASSERT_GE(i, 0) << entry.toStdString();
+        c->setCurrentIndex(i);
+        emit c->activated(i);
     }
     static QString position(const QString &window) {
         auto *w = qobject_cast<BoundForm *>(WindowRegistry::find(window));

@@ -16,24 +16,6 @@ namespace {
 
 class SiteWindowsTest : public DataWindowTest {
 protected:
-    static QComboBox *list(const QString &window, const QString &name) {
-        QWidget *w = WindowRegistry::find(window);
-        return w ? w->findChild<QComboBox *>(name) : nullptr;
-    }
-    static QString panel(const QString &window, const QString &name) {
-        QWidget *w = WindowRegistry::find(window);
-        auto *p = w ? w->findChild<QLabel *>(name) : nullptr;
-        return p ? p->text() : QStringLiteral("<no panel>");
-    }
-    // Chooses an entry as the user does.
-    static void choose(const QString &window, const QString &name, const QString &entry) {
-        QComboBox *c = list(window, name);
-        ASSERT_NE(c, nullptr) << name.toStdString();
-        const int i = c->findText(entry);
-        ASSERT_GE(i, 0) << entry.toStdString();
-        c->setCurrentIndex(i);
-        emit c->activated(i);
-    }
     QString header(int soil) const {
         for (const QString &h : db::SoilHeaders(bundle->path()))
             if (db::SoilNumberOfHeader(h) == soil)
