@@ -203,9 +203,11 @@ private:
     std::mt19937 engine_;
 };
 
-class RandomExports : public ::testing::Test {
+// One plug-in, loaded once for its suite; every test starts it and installs
+// a scripted host. Name: the plug-in's file stem.
+template <class Name> class RandomFormatTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { plugin_ = new FormatPlugin("fmtplain"); }
+    static void SetUpTestSuite() { plugin_ = new FormatPlugin(Name::value); }
     static void TearDownTestSuite() {
         delete plugin_;
         plugin_ = nullptr;
@@ -219,11 +221,15 @@ protected:
         plugin_->terminate();
     }
 
-    static FormatPlugin *plugin_;
+    static inline FormatPlugin *plugin_ = nullptr;
     uxtest::ProfileScope profile_{std::nullopt};
     ScriptedHost host_;
 };
-FormatPlugin *RandomExports::plugin_ = nullptr;
+
+struct PlainName {
+    static constexpr const char *value = "fmtplain";
+};
+using RandomExports = RandomFormatTest<PlainName>;
 
 // Lines of at most 511 characters, each ended by CR LF. Positioned text has no
 // CR or LF inside a line (growing fields skip breaks, and only they get texts
@@ -306,27 +312,10 @@ TEST_F(RandomExports, FaultsEndInTheirResultCodes) {
 
 // --- Separated values ---------------------------------------------------------
 
-class RandomSeparated : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { plugin_ = new FormatPlugin("fmtdelimited"); }
-    static void TearDownTestSuite() {
-        delete plugin_;
-        plugin_ = nullptr;
-    }
-    void SetUp() override {
-        ASSERT_EQ(plugin_->initialize(0), 0u);
-        host_.installInto(plugin_->handle());
-    }
-    void TearDown() override {
-        ScriptedHost::uninstallFrom(plugin_->handle());
-        plugin_->terminate();
-    }
-
-    static FormatPlugin *plugin_;
-    uxtest::ProfileScope profile_{std::nullopt};
-    ScriptedHost host_;
+struct SeparatedName {
+    static constexpr const char *value = "fmtdelimited";
 };
-FormatPlugin *RandomSeparated::plugin_ = nullptr;
+using RandomSeparated = RandomFormatTest<SeparatedName>;
 
 // The text the engine gives for `item` in `record` (as in the report).
 std::string reportText(const FieldSpec &field, const Record &record) {
@@ -448,10 +437,10 @@ TEST_F(RandomSeparated, OutputReadsBackToTheValues) {
 
 // --- Record style ----------------------------------------------------------------
 
-class RandomColumns : public RandomSeparated {
-protected:
-    static void SetUpTestSuite() { plugin_ = new FormatPlugin("fmtcolumns"); }
+struct ColumnsName {
+    static constexpr const char *value = "fmtcolumns";
 };
+using RandomColumns = RandomFormatTest<ColumnsName>;
 
 // Outside grid mode every kept line has the same width (all columns of every
 // shown item); the output is whole lines, with no line break inside one, and
@@ -498,10 +487,10 @@ TEST_F(RandomColumns, RecordLinesOfOneWidth) {
 
 // --- DIF --------------------------------------------------------------------------
 
-class RandomDif : public RandomSeparated {
-protected:
-    static void SetUpTestSuite() { plugin_ = new FormatPlugin("fmtinterchange"); }
+struct DifName {
+    static constexpr const char *value = "fmtinterchange";
 };
+using RandomDif = RandomFormatTest<DifName>;
 
 // One EOD, at the end; both header counts decimal and filled with blanks to
 // ten characters; every cell of the data section a known pair of lines.
