@@ -1,4 +1,5 @@
 #include "processing/modules.h"
+#include "shell/defaults.h"
 
 #include "cropmodel/numbers.h"
 #include "cropmodel/textfiles.h"
@@ -8,8 +9,7 @@
 namespace zarn::processing {
 
 db::Database referenceDatabase() {
-    return db::Database::open(
-        cropmodel::findFile(shared().gSystemPath, QStringLiteral("Sorghum.mdb")));
+    return db::Database::open(zarn::referenceDatabase(shared().gSystemPath));
 }
 
 QStringList listEntries(const db::Database &db, const QString &table, const QString &field) {

@@ -1,4 +1,5 @@
 #include "cropmodel/windows/CeresWInForm.h"
+#include "shell/defaults.h"
 
 #include "cropmodel/textfiles.h"
 #include "cropmodel/weather.h"
@@ -17,7 +18,7 @@ const QString kYes = QStringLiteral("YES");
 const QString kNo = QStringLiteral("NO");
 
 QString databasePath() {
-    return cropmodel::findFile(shared().gSystemPath, QStringLiteral("Sorghum.mdb"));
+    return zarn::referenceDatabase(shared().gSystemPath);
 }
 
 // A number as the running fields show it.

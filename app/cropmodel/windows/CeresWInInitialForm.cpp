@@ -1,4 +1,5 @@
 #include "cropmodel/windows/CeresWInInitialForm.h"
+#include "shell/defaults.h"
 
 #include "cropmodel/textfiles.h"
 #include "cropmodel/weather.h"
@@ -13,8 +14,7 @@ CeresWInInitialForm::CeresWInInitialForm() {
 }
 
 void CeresWInInitialForm::load() {
-    const QString database =
-        cropmodel::findFile(shared().gSystemPath, QStringLiteral("Sorghum.mdb"));
+    const QString database = zarn::referenceDatabase(shared().gSystemPath);
     const auto fill = [](QComboBox *list, QLineEdit *code,
                          const QList<cropmodel::NameAndCode> &rows) {
         for (const auto &row : rows)

@@ -1,4 +1,5 @@
 #include "cropmodel/windows/CeresWInSelect.h"
+#include "shell/defaults.h"
 
 #include "cropmodel/textfiles.h"
 #include "shell/messages.h"
@@ -13,7 +14,7 @@ constexpr int kFirstYear = 1980;
 constexpr int kLastYear = 2025;
 
 QString databasePath() {
-    return cropmodel::findFile(shared().gSystemPath, QStringLiteral("Sorghum.mdb"));
+    return zarn::referenceDatabase(shared().gSystemPath);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "processing/windows/zarnCalcValues.h"
+#include "shell/defaults.h"
 
 #include "cropmodel/numbers.h"
 #include "data/lookup.h"
@@ -17,7 +18,7 @@ using cropmodel::LeadingNumber;
 namespace {
 
 db::Database openDatabase() {
-    return db::Database::open(shared().gSystemPath + QStringLiteral("Sorghum.mdb"));
+    return db::Database::open(zarn::referenceDatabase(shared().gSystemPath));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "processing/windows/zarnCalculationForm.h"
+#include "shell/defaults.h"
 
 #include "cropmodel/modeloutput.h"
 #include "cropmodel/numbers.h"
@@ -21,7 +22,7 @@ using cropmodel::LeadingNumber;
 namespace {
 
 QString databasePath() {
-    return shared().gSystemPath + QStringLiteral("Sorghum.mdb");
+    return zarn::referenceDatabase(shared().gSystemPath);
 }
 
 // The constraint panel's text for a constraint code.
